@@ -1,0 +1,459 @@
+#include "shell/Tm3TransaccionesPendientesForm.h"
+
+#include "controls/LookupCombo.h"
+#include "controls/OutlookBar.h"
+#include "controls/TNorvaDateEdit.h"
+#include "data/EngineError.h"
+#include "platform/AccessMarker.h"
+#include "platform/Clock.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBoxService.h"
+#include "platform/Paths.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemInfo.h"
+#include "shell/AppIcon.h"
+#include "shell/Application.h"
+#include "shell/CompanyData.h"
+#include "shell/TAvisoTransaccionesPendientesForm.h"
+#include "shell/TNorvaAboutForm.h"
+#include "shell/Tm3TrayIconTransaccionesPenForm.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+constexpr int ClientWidth = 410;
+constexpr int ClientHeight = 413;
+constexpr int SideBarWidth = 66;
+constexpr int StatusBarHeight = 19;
+constexpr int HelpContext = 10;
+constexpr int ViewMemorySlots = 22;
+
+// The settings the timers start with until the configuration page is loaded:
+// its form defaults.
+constexpr int DefaultRefreshHours = 4;
+constexpr int DefaultNoticeWait = 5;
+
+} // namespace
+
+Tm3TransaccionesPendientesForm::Tm3TransaccionesPendientesForm(
+    TAvisoTransaccionesPendientesForm* notice, Tm3TrayIconTransaccionesPenForm* tray,
+    QWidget* parent)
+    : TEForm(parent), m_notice(notice), m_tray(tray) {
+    setObjectName(QStringLiteral("m3TransaccionesPendientesForm"));
+    setWindowTitle(QStringLiteral("Módulo Transacciones Pendientes"));
+    setWindowIcon(appIcon());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+
+    TimerBusqueda = new QTimer(this);
+    TimerBusqueda->setObjectName(QStringLiteral("TimerBusqueda"));
+    TimerEspera = new QTimer(this);
+    TimerEspera->setObjectName(QStringLiteral("TimerEspera"));
+    TimerEspera->setInterval(1000);
+    connect(TimerBusqueda, &QTimer::timeout, this,
+            &Tm3TransaccionesPendientesForm::TimerBusquedaTimer);
+    connect(TimerEspera, &QTimer::timeout, this, &Tm3TransaccionesPendientesForm::TimerEsperaTimer);
+
+    buildFrame();
+    if (m_tray)
+        m_tray->setModuleWindow(this);
+}
+
+Tm3TransaccionesPendientesForm::~Tm3TransaccionesPendientesForm() = default;
+
+QWidget* Tm3TransaccionesPendientesForm::buildPanel(const QString& name, const QString&) {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(name);
+    panel->setGeometry(SideBarWidth, 0, ClientWidth - SideBarWidth, ClientHeight - StatusBarHeight);
+    panel->hide();
+    return panel;
+}
+
+void Tm3TransaccionesPendientesForm::buildFrame() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientWidth, ClientHeight);
+
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    MenuTransacciones = MainMenu->addMenu(QStringLiteral("&Transacciones"));
+    MenuTransacciones->setObjectName(QStringLiteral("MenuTransacciones"));
+    QMenu* banco = MenuTransacciones->addMenu(QStringLiteral("&Banco"));
+    MenuNuevo = banco->addAction(QStringLiteral("&Nuevo"));
+    MenuBanco = banco->addAction(QStringLiteral("&Banco"));
+    MenuFecha = banco->addAction(QStringLiteral("&Fecha"));
+    QMenu* cuentas = MenuTransacciones->addMenu(QStringLiteral("&Cuentas"));
+    MenuCtasCobrar = cuentas->addAction(QStringLiteral("Por &Cobrar"));
+    MenuCtasPagar = cuentas->addAction(QStringLiteral("Por &Pagar"));
+    MenuCtasFecha = cuentas->addAction(QStringLiteral("&Fecha"));
+    MenuInformes = MenuTransacciones->addAction(QStringLiteral("&Informes"));
+    MenuCerrar = MenuTransacciones->addAction(QStringLiteral("&Cerrar"));
+    MenuSistema = MainMenu->addMenu(QStringLiteral("&Sistema"));
+    MenuSistema->setObjectName(QStringLiteral("MenuSistema"));
+    MenuAcercaDe = MenuSistema->addAction(QStringLiteral("Ac&erca de ..."));
+    MenuAyuda = MenuSistema->addAction(QStringLiteral("&Ayuda"));
+    MenuConfigurar = MenuSistema->addAction(QStringLiteral("C&onfigurar"));
+    MenuVentanaAviso = MenuSistema->addAction(QStringLiteral("&Ventana de Aviso"));
+    MenuActualizarDatos = MenuSistema->addAction(QStringLiteral("Actualizar &Datos"));
+
+    OutlookBar = new controls::OutlookBar(client);
+    OutlookBar->setObjectName(QStringLiteral("OutlookBar"));
+    OutlookBar->setGeometry(0, 0, SideBarWidth, ClientHeight - StatusBarHeight);
+    const int transaccion = OutlookBar->addGroup(QStringLiteral("Transacción"));
+    OutlookBar->addItem(transaccion, QStringLiteral("Nuevo"));
+    OutlookBar->addItem(transaccion, QStringLiteral("Configurar"));
+    const int pendientes = OutlookBar->addGroup(QStringLiteral("Pendientes"));
+    OutlookBar->addItem(pendientes, QStringLiteral("Banco"));
+    OutlookBar->addItem(pendientes, QStringLiteral("Fecha"));
+    OutlookBar->addItem(pendientes, QStringLiteral("Detalle"));
+    OutlookBar->addItem(pendientes, QStringLiteral("Informes"));
+    const int cuentasGroup = OutlookBar->addGroup(QStringLiteral("Cuentas"));
+    OutlookBar->setGroupVisible(cuentasGroup, false);
+    OutlookBar->setActiveGroup(pendientes);
+    connect(OutlookBar, &controls::OutlookBar::itemClicked, this,
+            &Tm3TransaccionesPendientesForm::outlookItemClicked);
+
+    PanelNuevo = buildPanel(QStringLiteral("PanelNuevo"), {});
+    PanelConfigurar = buildPanel(QStringLiteral("PanelConfigurar"), {});
+    PanelPendiente = buildPanel(QStringLiteral("PanelPendiente"), {});
+    PanelReporte = buildPanel(QStringLiteral("PanelReporte"), {});
+    PanelCuentas = buildPanel(QStringLiteral("PanelCuentas"), {});
+    PanelAviso = buildPanel(QStringLiteral("PanelAviso"), {});
+    PanelFechaCtas = buildPanel(QStringLiteral("PanelFechaCtas"), {});
+    for (QWidget* panel : {PanelNuevo, PanelConfigurar, PanelPendiente, PanelReporte, PanelCuentas,
+                           PanelAviso, PanelFechaCtas})
+        panel->setParent(client);
+    PanelPendiente->show();
+
+    auto dateEdit = [](QWidget* panel, const QString& name) {
+        auto* edit = new controls::TNorvaDateEdit(panel);
+        edit->setObjectName(name);
+        edit->hide();
+        return edit;
+    };
+    NorvaDateInicial = dateEdit(PanelReporte, QStringLiteral("NorvaDateInicial"));
+    NorvaDateFinal = dateEdit(PanelReporte, QStringLiteral("NorvaDateFinal"));
+    EFechaDesde = dateEdit(PanelPendiente, QStringLiteral("EFechaDesde"));
+    EFechaHasta = dateEdit(PanelPendiente, QStringLiteral("EFechaHasta"));
+    EDesdeCtas = dateEdit(PanelCuentas, QStringLiteral("EDesdeCtas"));
+    EHastaCtas = dateEdit(PanelCuentas, QStringLiteral("EHastaCtas"));
+    EFechaDesdeCts = dateEdit(PanelFechaCtas, QStringLiteral("EFechaDesdeCts"));
+    EFechaHastaCts = dateEdit(PanelFechaCtas, QStringLiteral("EFechaHastaCts"));
+
+    CBanco = new controls::LookupCombo(PanelPendiente);
+    CBanco->setObjectName(QStringLiteral("CBanco"));
+    CBanco->hide();
+    CClientes = new controls::LookupCombo(PanelCuentas);
+    CClientes->setObjectName(QStringLiteral("CClientes"));
+    CClientes->hide();
+    CProveedores = new controls::LookupCombo(PanelCuentas);
+    CProveedores->setObjectName(QStringLiteral("CProveedores"));
+    CProveedores->hide();
+
+    fcStatusBar1 = new QStatusBar(client);
+    fcStatusBar1->setObjectName(QStringLiteral("fcStatusBar1"));
+    fcStatusBar1->setSizeGripEnabled(false);
+    fcStatusBar1->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
+    const int widths[4] = {1, 65, 265, 50};
+    for (int i = 0; i < 4; ++i) {
+        StatusPanels[i] = new QLabel(fcStatusBar1);
+        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanels[i]->setMinimumWidth(widths[i]);
+        // The hint line takes the room the fixed panels leave.
+        fcStatusBar1->addWidget(StatusPanels[i], i == 0 ? 1 : 0);
+    }
+    OvcMeterRegistros = new QProgressBar(StatusPanels[2]);
+    OvcMeterRegistros->setObjectName(QStringLiteral("OvcMeterRegistros"));
+    OvcMeterRegistros->setGeometry(2, 2, widths[2] - 4, StatusBarHeight - 6);
+    OvcMeterRegistros->setTextVisible(false);
+    OvcMeterRegistros->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(MainMenu);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(MenuCerrar, &QAction::triggered, this,
+            &Tm3TransaccionesPendientesForm::MenuCerrarClick);
+    connect(MenuAcercaDe, &QAction::triggered, this, &Tm3TransaccionesPendientesForm::MenuClick);
+    connect(MenuAyuda, &QAction::triggered, this, &Tm3TransaccionesPendientesForm::MenuAyudaClick);
+    connect(MenuNuevo, &QAction::triggered, this, [this] { OutlookBar->clickItem(0, 0); });
+    connect(MenuConfigurar, &QAction::triggered, this, [this] {
+        OutlookBar->setActiveGroup(GroupTransaccion);
+        OutlookBar->clickItem(GroupTransaccion, 1);
+    });
+    connect(MenuBanco, &QAction::triggered, this, [this] {
+        OutlookBar->setActiveGroup(GroupPendientes);
+        OutlookBar->clickItem(GroupPendientes, 0);
+    });
+    connect(MenuFecha, &QAction::triggered, this, [this] {
+        OutlookBar->setActiveGroup(GroupPendientes);
+        OutlookBar->clickItem(GroupPendientes, 1);
+    });
+    connect(MenuInformes, &QAction::triggered, this, [this] {
+        OutlookBar->setActiveGroup(GroupPendientes);
+        OutlookBar->clickItem(GroupPendientes, 3);
+    });
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &Tm3TransaccionesPendientesForm::MenuAyudaClick);
+}
+
+void Tm3TransaccionesPendientesForm::outlookItemClicked(int group, int item) {
+    for (int g = 0; g < OutlookBar->groupCount(); ++g)
+        if (g != group)
+            OutlookBar->clearSelection(g);
+    if (group == GroupTransaccion) {
+        PanelReporte->hide();
+        if (item == 0)
+            ShowPanel(true, false, false, false, false, false, false);
+        else if (item == 1) {
+            ClearRecordCount();
+            ShowPanel(false, true, false, false, false, false, false);
+        }
+    } else if (group == GroupPendientes) {
+        if (item == 0 || item == 1)
+            ShowPanel(false, false, true, false, false, false, false);
+        else if (item == 2)
+            ShowPanel(false, false, false, false, false, true, false);
+        else if (item == 3)
+            ShowPanel(false, false, false, true, false, false, false);
+    }
+}
+
+void Tm3TransaccionesPendientesForm::ShowPanel(bool nuevo, bool configurar, bool pendiente,
+                                               bool reporte, bool cuentas, bool aviso,
+                                               bool fechaCtas) {
+    PanelNuevo->setVisible(nuevo);
+    PanelConfigurar->setVisible(configurar);
+    PanelPendiente->setVisible(pendiente);
+    PanelReporte->setVisible(reporte);
+    PanelCuentas->setVisible(cuentas);
+    PanelAviso->setVisible(aviso);
+    PanelFechaCtas->setVisible(fechaCtas);
+}
+
+void Tm3TransaccionesPendientesForm::ResetDateRange(controls::TNorvaDateEdit* from,
+                                                    controls::TNorvaDateEdit* to) {
+    from->clear();
+    to->SetDate(platform::Clock::instance().today());
+}
+
+void Tm3TransaccionesPendientesForm::EnableMainMenus(bool enabled) {
+    MenuTransacciones->menuAction()->setEnabled(enabled);
+    MenuSistema->menuAction()->setEnabled(enabled);
+}
+
+bool Tm3TransaccionesPendientesForm::SetUpLookup(controls::LookupCombo* selector,
+                                                 data::Table& table, const QString& first,
+                                                 const QString& second, const QString& displayField,
+                                                 const QString& lookupField) {
+    try {
+        selector->setLookupTable(&table);
+        selector->setLookupField(lookupField);
+        selector->setDisplayField(displayField);
+        selector->clearLookupValue();
+        selector->setSelectedColumns({second, first});
+        selector->setDisplayText(table.fieldByName(displayField).asString());
+        return true;
+    } catch (const data::EngineError&) {
+    } catch (const std::exception&) {
+    }
+    platform::showError(this, QStringLiteral("Error al cargar la tabla ") + table.databaseName() +
+                                  QStringLiteral("."));
+    return false;
+}
+
+void Tm3TransaccionesPendientesForm::ApplyTimerSettings(qint64 refreshMs, qint64 waitMs,
+                                                        bool enabled, bool soundOff) {
+    TimerBusqueda->setInterval(int(qBound(qint64(1), refreshMs, qint64(INT_MAX))));
+    NoticeWaitMs = qint32(qBound(qint64(0), waitMs, qint64(INT_MAX)));
+    if (enabled)
+        TimerEspera->start();
+    else
+        TimerEspera->stop();
+    SoundOff = soundOff;
+    if (enabled)
+        TimerBusqueda->start();
+    else
+        TimerBusqueda->stop();
+}
+
+void Tm3TransaccionesPendientesForm::LoadCompanyData() {
+    CompanyData company;
+    if (!readCompanyData(DataFolder + QStringLiteral("Datos.txt"), company)) {
+        platform::showError(this, QStringLiteral("No se pudo cargar los datos de la empresa."));
+        return;
+    }
+    CompanyName = company.name;
+    CompanyLine3 = company.line3;
+    CompanyLine4 = company.line4;
+}
+
+bool Tm3TransaccionesPendientesForm::CheckSingleInstance(const QString&, const QString& mutexName) {
+    return platform::SingleInstance::acquire(mutexName);
+}
+
+void Tm3TransaccionesPendientesForm::SetRecordCount(int count) {
+    StatusPanels[3]->setText(QStringLiteral("Registros: ") + QString::number(count));
+}
+
+void Tm3TransaccionesPendientesForm::ClearRecordCount() {
+    StatusPanels[3]->clear();
+}
+
+void Tm3TransaccionesPendientesForm::FormCreate() {
+    TEForm::FormCreate();
+    if (!CheckSingleInstance(QStringLiteral("m3TrayIconTransaccionesPenForm"),
+                             QStringLiteral("Monvela"))) {
+        application::requestTerminate();
+        return;
+    }
+
+    WorkFolder = platform::paths::currentFolder();
+    if (m_tray)
+        m_tray->hideIcon();
+    CompanyName = QStringLiteral("EMPRESA S.A");
+    CompanyLine3.clear();
+    CompanyLine4.clear();
+
+    // The company's folders, from the first row of the suite's company table.
+    try {
+        Tablasempresas.setDatabaseName(QString());
+        Tablasempresas.setTableName(QStringLiteral("sempresas.dat"));
+        Tablasempresas.open();
+        Tablasempresas.first();
+        DataFolder = platform::paths::asFolder(
+            Tablasempresas.fieldByName(QStringLiteral("FE_DIRDATOS")).asString());
+        ReportsFolder = platform::paths::asFolder(
+            Tablasempresas.fieldByName(QStringLiteral("FE_DIRREPORTES")).asString());
+        Tablasempresas.close();
+    } catch (const std::exception&) {
+        Tablasempresas.close();
+        platform::showInformation(
+            this, QStringLiteral("Error al cargar la tabla \"sempresas.dat\", la aplicación no "
+                                 "se inicializara."));
+        application::requestTerminate(1);
+        return;
+    }
+
+    ComputerName = platform::computerName();
+
+    const QString marker = platform::paths::accessMarker(ComputerName);
+    if (!platform::accessmarker::exists(marker)) {
+        // The login of a suite user comes here; until then every computer is allowed.
+    }
+
+    try {
+        runStartUp();
+    } catch (const data::EngineError& e) {
+        platform::showException(this, e.text());
+    } catch (const std::exception& e) {
+        platform::showException(this, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void Tm3TransaccionesPendientesForm::runStartUp() {
+    StartDate = platform::Clock::instance().today();
+    if (m_tray)
+        m_tray->showIcon();
+    LoadCompanyData();
+    platform::hideFromTaskBar(this);
+
+    TimerEspera->start();
+
+    ViewMemory = QStringList(ViewMemorySlots, QString());
+    BankTotal = ReceivableTotal = PayableTotal = core::Currency();
+
+    for (data::Query* q : {&QueryCtas, &Query})
+        q->setDatabaseName(DataFolder);
+    TablaBancos.setDatabaseName(DataFolder);
+    TablaBeneficiarios.setDatabaseName(DataFolder);
+    TablaBancos.setTableName(QStringLiteral("Sbancos.dat"));
+    TablaBeneficiarios.setTableName(QStringLiteral("Sbeneficiario.dat"));
+    TablaBancos.open();
+    TablaBeneficiarios.open();
+
+    TablaTransPendientes.setDatabaseName(DataFolder);
+    TablaGirosPendientes.setDatabaseName(DataFolder);
+    TablaTransPendientes.setTableName(QStringLiteral("m3TransPendientes.dat"));
+    TablaGirosPendientes.setTableName(QStringLiteral("m3GirosPendientes.dat"));
+
+    SetUpLookup(CBanco, TablaBancos, QStringLiteral("FB_NOCUENTA\t20\tNumero de Cuenta\tT"),
+                QStringLiteral("FB_DESCRIPCION\t20\tDescripción\tT"),
+                QStringLiteral("FB_DESCRIPCION"), QStringLiteral("FB_NOCUENTA"));
+
+    OvcMeterRegistros->hide();
+
+    WaitUnitMs = 60000;
+    ApplyTimerSettings(qint64(DefaultRefreshHours) * 3600000,
+                       qint64(DefaultNoticeWait) * WaitUnitMs, true, false);
+
+    TablaBancos.close();
+    TablaBeneficiarios.close();
+}
+
+void Tm3TransaccionesPendientesForm::FormShow() {
+    TEForm::FormShow();
+    try {
+        TablaBancos.open();
+        TablaBeneficiarios.open();
+        Tablasempresas.open();
+    } catch (const data::EngineError& e) {
+        platform::showException(this, e.text());
+    }
+    ResetDateRange(NorvaDateInicial, NorvaDateFinal);
+    ResetDateRange(EFechaDesde, EFechaHasta);
+    ResetDateRange(EDesdeCtas, EHastaCtas);
+    ResetDateRange(EFechaDesdeCts, EFechaHastaCts);
+    OutlookBar->setActiveGroup(GroupPendientes);
+}
+
+bool Tm3TransaccionesPendientesForm::FormCloseQuery() {
+    return true;
+}
+
+void Tm3TransaccionesPendientesForm::FormClose() {
+    for (controls::LookupCombo* selector : {CBanco, CClientes, CProveedores})
+        if (selector->isDroppedDown())
+            selector->closeUp(true);
+    TablaBancos.close();
+    TablaBeneficiarios.close();
+    TablaClientes.close();
+    TablaProveedores.close();
+    Tablasempresas.close();
+}
+
+void Tm3TransaccionesPendientesForm::MenuCerrarClick() {
+    close();
+}
+
+void Tm3TransaccionesPendientesForm::MenuClick() {
+    if (m_aboutOpen)
+        return;
+    m_aboutOpen = true;
+    TNorvaAboutForm about(isVisible() ? this : nullptr);
+    about.exec();
+    m_aboutOpen = false;
+}
+
+void Tm3TransaccionesPendientesForm::MenuAyudaClick() {
+    platform::HelpViewer::showTopic(platform::paths::helpFile(WorkFolder), HelpContext);
+}
+
+void Tm3TransaccionesPendientesForm::TimerEsperaTimer() {}
+
+void Tm3TransaccionesPendientesForm::TimerBusquedaTimer() {}
+
+} // namespace shell

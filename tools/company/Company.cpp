@@ -1,0 +1,364 @@
+#include "Company.h"
+
+#include "data/Schema.h"
+#include "data/TableFileWriter.h"
+#include "platform/TextFile.h"
+#include "shell/EncodePassword.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QVariantMap>
+#include <cmath>
+
+namespace company {
+
+namespace {
+
+using core::TDateTime;
+
+QString dataPath(const QString& dir) {
+    return QDir(dir).filePath(DataFolderName);
+}
+
+void ensureFolder(const QString& path) {
+    if (!QDir().mkpath(path))
+        throw ToolError(QStringLiteral("No se pudo crear la carpeta \"%1\".").arg(path));
+}
+
+void copyHelp(const QString& dir) {
+    const QString folder = QDir(dir).filePath(QStringLiteral("m3Help"));
+    ensureFolder(folder);
+    const QString target = QDir(folder).filePath(QStringLiteral("Monvela.html"));
+    QFile::remove(target);
+    if (!QFile::copy(QStringLiteral(":/m3Help/Monvela.html"), target))
+        throw ToolError(QStringLiteral("No se pudo copiar la ayuda a \"%1\".").arg(target));
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                      QFile::ReadOther);
+}
+
+void writeCompanyData(const QString& dir, const QStringList& lines) {
+    QString error;
+    const QString path = QDir(dataPath(dir)).filePath(QStringLiteral("Datos.txt"));
+    if (!platform::textfile::writeLines(path, lines, &error))
+        throw ToolError(QStringLiteral("No se pudo escribir \"%1\": %2").arg(path, error));
+}
+
+// Lays out the folders and every table, empty, with the company row.
+void layOut(const QString& dir, const QString& address) {
+    ensureFolder(dir);
+    ensureFolder(dataPath(dir));
+    ensureFolder(QDir(dir).filePath(ReportsFolderName));
+    ensureFolder(QDir(dataPath(dir)).filePath(QStringLiteral("ICONOS")));
+
+    data::schema::createTableFile(dir, data::schema::Empresas);
+    data::TableFileWriter empresas(dir, data::schema::Empresas);
+    empresas.insert({{QStringLiteral("FE_NOMBRE"), QStringLiteral("Empresa 001")},
+                     {QStringLiteral("FE_DIRDATOS"), DataFolderName},
+                     {QStringLiteral("FE_DIRREPORTES"), ReportsFolderName},
+                     {QStringLiteral("FE_DIRECCION1"), address}});
+
+    for (const QString& table : data::schema::companyTables())
+        data::schema::createTableFile(dataPath(dir), table);
+
+    writeNoticeSound(QDir(dataPath(dir)).filePath(QStringLiteral("ICONOS/notify.wav")));
+    copyHelp(dir);
+}
+
+void insertUser(const QString& dir, const QString& name, const QString& password, bool access) {
+    data::TableFileWriter users(dataPath(dir), data::schema::Usuarios);
+    users.insert({{QStringLiteral("Nombre"), name},
+                  {QStringLiteral("CLAVE"), shell::EncodePassword(password)},
+                  {QStringLiteral("AccesoProduc"), access}});
+}
+
+struct Installment {
+    int days;         // from today
+    int hour, minute; // time of day from which it is announced
+    double amount;
+    bool paid;
+};
+
+// One pending bank transaction with its installments; the last installment of
+// a fixed transaction carries the period code.
+void addTransaction(data::TableFileWriter& trans, data::TableFileWriter& giros, TDateTime today,
+                    const QString& account, const QString& bank, const QString& beneficiary,
+                    const QString& description, int period, int kind,
+                    const QList<Installment>& installments) {
+    double total = 0;
+    for (const Installment& i : installments)
+        total += i.amount;
+    const qint64 key = trans.insert({{QStringLiteral("FTP_NROCUENTA"), account},
+                                     {QStringLiteral("FTP_BANCO"), bank},
+                                     {QStringLiteral("FTP_BENEFICIARIO"), beneficiary},
+                                     {QStringLiteral("FTP_DESCRIPCION"), description},
+                                     {QStringLiteral("FTP_MONTO"), total},
+                                     {QStringLiteral("FTP_NROGIROS"), installments.size()}});
+    int number = 0;
+    for (const Installment& i : installments) {
+        ++number;
+        QVariantMap row{
+            {QStringLiteral("FGP_KEYTRANSACCION"), key},
+            {QStringLiteral("FGP_GIRO"), number},
+            {QStringLiteral("FGP_FECHAGIRO"), today + i.days},
+            {QStringLiteral("FGP_HORAGIRO"), core::dt::encodeTime(i.hour, i.minute)},
+            {QStringLiteral("FGP_MONTOGIRO"), i.amount},
+            {QStringLiteral("FGP_STATUS"), i.paid},
+            {QStringLiteral("FGP_PERIODOFIJO"), number == installments.size() ? period : 0},
+            {QStringLiteral("FGP_TIPOTRANS"), kind}};
+        if (i.paid)
+            row.insert(QStringLiteral("FGP_FECHAPAGADO"), today + i.days);
+        giros.insert(row);
+    }
+}
+
+struct Party {
+    QString code, name, phone, address;
+    bool active;
+};
+
+struct Document {
+    QString code, number;
+    int type;
+    double balance;
+    int issuedDaysAgo, dueDays;
+    QString description;
+};
+
+void addParties(const QString& folder, const QString& table, const QString& prefix,
+                const QList<Party>& parties) {
+    data::TableFileWriter writer(folder, table);
+    for (const Party& p : parties)
+        writer.insert({{prefix + QStringLiteral("_CODIGO"), p.code},
+                       {prefix + QStringLiteral("_DESCRIPCION"), p.name},
+                       {prefix + QStringLiteral("_TELEFONO"), p.phone},
+                       {prefix + QStringLiteral("_DIRECCION1"), p.address},
+                       {prefix + QStringLiteral("_STATUS"), p.active}});
+}
+
+void addDocuments(const QString& folder, const QString& table, const QString& prefix,
+                  TDateTime today, const QList<Document>& documents) {
+    data::TableFileWriter writer(folder, table);
+    for (const Document& d : documents)
+        writer.insert({{prefix + QStringLiteral("_CODIGO"), d.code},
+                       {prefix + QStringLiteral("_NUMERO"), d.number},
+                       {prefix + QStringLiteral("_SALDODOCUMENTO"), d.balance},
+                       {prefix + QStringLiteral("_FECHAEMISION"), today - d.issuedDaysAgo},
+                       {prefix + QStringLiteral("_FECHAVENCIMIENTO"), today + d.dueDays},
+                       {prefix + QStringLiteral("_TIPOTRANSACCION"), d.type},
+                       {prefix + QStringLiteral("_DESCRIPCIONMOV"), d.description}});
+}
+
+void fillDemo(const QString& dir, TDateTime today) {
+    const QString folder = dataPath(dir);
+
+    struct Bank {
+        QString account, name;
+        double balance;
+    };
+    const QList<Bank> banks{
+        {QStringLiteral("0102-0123-45-0000123456"), QStringLiteral("Banco de Venezuela"), 48250.75},
+        {QStringLiteral("0134-0456-78-0000456789"), QStringLiteral("Banesco Universal"), 127930.10},
+        {QStringLiteral("0108-0789-01-0000789012"), QStringLiteral("BBVA Provincial"), 9315.40},
+    };
+    {
+        data::TableFileWriter bancos(folder, data::schema::Bancos);
+        data::TableFileWriter fixed(folder, data::schema::Fixed);
+        for (const Bank& b : banks) {
+            bancos.insert({{QStringLiteral("FB_NOCUENTA"), b.account},
+                           {QStringLiteral("FB_DESCRIPCION"), b.name}});
+            fixed.insert({{QStringLiteral("FX_CODIGO"), b.account},
+                          {QStringLiteral("FX_SALDO"), b.balance}});
+        }
+    }
+    {
+        data::TableFileWriter beneficiarios(folder, data::schema::Beneficiarios);
+        const QStringList names{QStringLiteral("Inversiones Altamira, C.A."),
+                                QStringLiteral("Muebles y Oficinas del Centro"),
+                                QStringLiteral("Seguridad Integral Guardianes"),
+                                QStringLiteral("Seguros La Previsora"),
+                                QStringLiteral("Telecomunicaciones del Este")};
+        int n = 0;
+        for (const QString& name : names)
+            beneficiarios.insert(
+                {{QStringLiteral("FBE_CODIGO"), QStringLiteral("B%1").arg(++n, 3, 10, QChar('0'))},
+                 {QStringLiteral("FBE_DESCRIPCION"), name}});
+    }
+    {
+        data::TableFileWriter trans(folder, data::schema::TransPendientes);
+        data::TableFileWriter giros(folder, data::schema::GirosPendientes);
+        addTransaction(
+            trans, giros, today, banks[0].account, banks[0].name,
+            QStringLiteral("Inversiones Altamira, C.A."), QStringLiteral("Alquiler de la oficina"),
+            1, 0,
+            {{-61, 8, 0, 3500.00, true}, {-30, 8, 0, 3500.00, true}, {0, 0, 5, 3500.00, false}});
+        addTransaction(trans, giros, today, banks[1].account, banks[1].name,
+                       QStringLiteral("Muebles y Oficinas del Centro"),
+                       QStringLiteral("Compra de mobiliario"), 0, 0,
+                       {{-5, 9, 30, 1250.50, false},
+                        {25, 9, 30, 1250.50, false},
+                        {55, 9, 30, 1250.50, false}});
+        addTransaction(trans, giros, today, banks[1].account, banks[1].name,
+                       QStringLiteral("Seguridad Integral Guardianes"),
+                       QStringLiteral("Servicio de vigilancia"), 2, 0,
+                       {{-14, 10, 0, 880.00, true}, {1, 10, 0, 880.00, false}});
+        addTransaction(trans, giros, today, banks[2].account, banks[2].name,
+                       QStringLiteral("Seguros La Previsora"), QStringLiteral("Póliza de seguro"),
+                       0, 0, {{2, 11, 0, 2140.35, false}, {32, 11, 0, 2140.35, false}});
+        addTransaction(trans, giros, today, banks[0].account, banks[0].name,
+                       QStringLiteral("Telecomunicaciones del Este"),
+                       QStringLiteral("Cargo por servicio de internet"), 0, 1,
+                       {{-2, 7, 0, 315.90, false}, {28, 7, 0, 315.90, false}});
+        addTransaction(trans, giros, today, banks[2].account, banks[2].name,
+                       QStringLiteral("Inversiones Altamira, C.A."),
+                       QStringLiteral("Depósito en garantía"), 0, 0, {{-90, 8, 0, 7000.00, true}});
+    }
+
+    addParties(
+        folder, data::schema::Clientes, QStringLiteral("FC"),
+        {{QStringLiteral("C0001"), QStringLiteral("Abastos El Llanero"),
+          QStringLiteral("0212-555-0101"), QStringLiteral("Calle Real de Sabana Grande"), true},
+         {QStringLiteral("C0002"), QStringLiteral("Ferretería La Esquina"),
+          QStringLiteral("0212-555-0102"), QStringLiteral("Av. Libertador, Local 12"), true},
+         {QStringLiteral("C0003"), QStringLiteral("Comercial Los Andes, C.A."),
+          QStringLiteral("0274-555-0103"), QStringLiteral("Av. Las Américas, Mérida"), true},
+         {QStringLiteral("C0004"), QStringLiteral("Panadería San José"),
+          QStringLiteral("0212-555-0104"), QStringLiteral("Esquina de San José"), false},
+         {QStringLiteral("C0005"), QStringLiteral("Distribuidora Zulia"),
+          QStringLiteral("0261-555-0105"), QStringLiteral("Calle 72, Maracaibo"), true},
+         {QStringLiteral("C0006"), QStringLiteral("Comercial Los Andes, C.A."),
+          QStringLiteral("0276-555-0106"), QStringLiteral("Carrera 5, San Cristóbal"), true}});
+    addDocuments(folder, data::schema::CuentasxCobrar, QStringLiteral("FCC"), today,
+                 {{QStringLiteral("C0001"), QStringLiteral("000101"), 1, 1520.00, 70, -40,
+                   QStringLiteral("Venta de mercancía")},
+                  {QStringLiteral("C0001"), QStringLiteral("000102"), 3, 640.25, 30, 0,
+                   QStringLiteral("Giro 1 de 3")},
+                  {QStringLiteral("C0002"), QStringLiteral("000115"), 1, 2875.60, 20, 2,
+                   QStringLiteral("Venta de herramientas")},
+                  {QStringLiteral("C0002"), QStringLiteral("000116"), 5, 210.00, 10, 5,
+                   QStringLiteral("Devolución parcial")},
+                  {QStringLiteral("C0003"), QStringLiteral("000120"), 1, 4100.00, 45, -15,
+                   QStringLiteral("Venta al mayor")},
+                  {QStringLiteral("C0003"), QStringLiteral("000121"), 2, 95.40, 15, -3,
+                   QStringLiteral("Intereses de mora")},
+                  {QStringLiteral("C0006"), QStringLiteral("000122"), 1, 1980.00, 25, 10,
+                   QStringLiteral("Venta de mercancía")},
+                  {QStringLiteral("C0004"), QStringLiteral("000130"), 7, 150.00, 5, 20,
+                   QStringLiteral("Nota de crédito pendiente")},
+                  {QStringLiteral("C0005"), QStringLiteral("000140"), 1, 0.00, 60, -20,
+                   QStringLiteral("Factura cancelada")},
+                  {QStringLiteral("C0005"), QStringLiteral("000141"), 4, 500.00, 12, -1,
+                   QStringLiteral("Documento de otro tipo")},
+                  {QStringLiteral("C0005"), QStringLiteral("000142"), 6, 730.00, 12, 1,
+                   QStringLiteral("Documento de otro tipo")},
+                  {QStringLiteral("C0005"), QStringLiteral("000143"), 8, 45.00, 9, 3,
+                   QStringLiteral("Tipo que las cuentas por cobrar no tienen")},
+                  {QStringLiteral("C0005"), QStringLiteral("000144"), 1, 3340.80, 3, 14,
+                   QStringLiteral("Venta a crédito")}});
+
+    addParties(
+        folder, data::schema::Proveedores, QStringLiteral("FP"),
+        {{QStringLiteral("P0001"), QStringLiteral("Alimentos Polar Comercial"),
+          QStringLiteral("0212-555-0201"), QStringLiteral("Los Cortijos de Lourdes"), true},
+         {QStringLiteral("P0002"), QStringLiteral("Papelera Guaicaipuro"),
+          QStringLiteral("0212-555-0202"), QStringLiteral("Zona Industrial de Los Teques"), true},
+         {QStringLiteral("P0003"), QStringLiteral("Transporte Rápido Oriente"),
+          QStringLiteral("0281-555-0203"), QStringLiteral("Av. Intercomunal, Barcelona"), true},
+         {QStringLiteral("P0004"), QStringLiteral("Papelera Guaicaipuro"),
+          QStringLiteral("0212-555-0204"), QStringLiteral("Sucursal Valencia"), false},
+         {QStringLiteral("P0005"), QStringLiteral("Suministros Industriales Lara"),
+          QStringLiteral("0251-555-0205"), QStringLiteral("Zona Industrial I, Barquisimeto"),
+          true}});
+    addDocuments(folder, data::schema::CuentasxPagar, QStringLiteral("FCP"), today,
+                 {{QStringLiteral("P0001"), QStringLiteral("A-55120"), 1, 6230.00, 40, -10,
+                   QStringLiteral("Compra de víveres")},
+                  {QStringLiteral("P0001"), QStringLiteral("A-55180"), 3, 1100.00, 15, 0,
+                   QStringLiteral("Giro 2 de 4")},
+                  {QStringLiteral("P0002"), QStringLiteral("PG-1020"), 1, 845.75, 20, 4,
+                   QStringLiteral("Resmas de papel")},
+                  {QStringLiteral("P0004"), QStringLiteral("PG-1033"), 2, 60.00, 8, 6,
+                   QStringLiteral("Flete adicional")},
+                  {QStringLiteral("P0003"), QStringLiteral("TRO-889"), 5, 120.00, 18, -6,
+                   QStringLiteral("Descuento por retraso")},
+                  {QStringLiteral("P0003"), QStringLiteral("TRO-890"), 8, 75.50, 4, 9,
+                   QStringLiteral("Nota de débito pendiente")},
+                  {QStringLiteral("P0005"), QStringLiteral("SIL-301"), 1, 0.00, 50, -25,
+                   QStringLiteral("Factura pagada")},
+                  {QStringLiteral("P0005"), QStringLiteral("SIL-302"), 4, 980.00, 10, -2,
+                   QStringLiteral("Documento de otro tipo")},
+                  {QStringLiteral("P0005"), QStringLiteral("SIL-303"), 6, 410.00, 10, 2,
+                   QStringLiteral("Documento de otro tipo")},
+                  {QStringLiteral("P0005"), QStringLiteral("SIL-304"), 7, 33.00, 6, 1,
+                   QStringLiteral("Tipo que las cuentas por pagar no tienen")},
+                  {QStringLiteral("P0005"), QStringLiteral("SIL-305"), 1, 2715.20, 2, 21,
+                   QStringLiteral("Repuestos industriales")}});
+
+    insertUser(dir, QStringLiteral("ADMIN"), QStringLiteral("monvela"), true);
+    insertUser(dir, QStringLiteral("CONSULTA"), QStringLiteral("consulta"), false);
+}
+
+void appendLe16(QByteArray& out, quint16 v) {
+    out.append(char(v & 0xFF));
+    out.append(char(v >> 8));
+}
+
+void appendLe32(QByteArray& out, quint32 v) {
+    for (int i = 0; i < 4; ++i)
+        out.append(char((v >> (8 * i)) & 0xFF));
+}
+
+} // namespace
+
+void create(const QString& dir) {
+    layOut(dir, QString());
+    writeCompanyData(dir, {QStringLiteral("EMPRESA S.A"), QString(), QString(), QString()});
+}
+
+void createDemo(const QString& dir, TDateTime today) {
+    layOut(dir, QStringLiteral("Av. Francisco de Miranda, Torre Delta, Piso 4, Caracas"));
+    writeCompanyData(dir, {QStringLiteral("Distribuidora Monvela, C.A."),
+                           QStringLiteral("RIF J-30512345-6"),
+                           QStringLiteral("Av. Francisco de Miranda, Torre Delta, Piso 4"),
+                           QStringLiteral("Caracas - Teléfono (0212) 555-0142")});
+    fillDemo(dir, core::dt::datePart(today));
+}
+
+void addUser(const QString& dir, const QString& name, const QString& password, bool access) {
+    if (!QFileInfo(dataPath(dir)).isDir())
+        throw ToolError(QStringLiteral("\"%1\" no es una carpeta de empresa.").arg(dir));
+    insertUser(dir, name, password, access);
+}
+
+void writeNoticeSound(const QString& path) {
+    // Two soft tones, 16-bit mono PCM at 22050 Hz.
+    const int rate = 22050;
+    QByteArray samples;
+    const double tones[2] = {880.0, 1318.5};
+    for (int t = 0; t < 2; ++t) {
+        const int count = rate * 18 / 100;
+        for (int i = 0; i < count; ++i) {
+            const double envelope = std::exp(-3.0 * double(i) / count);
+            const double s = std::sin(2.0 * M_PI * tones[t] * i / rate) * envelope * 0.45;
+            appendLe16(samples, quint16(qint16(s * 32767)));
+        }
+    }
+    QByteArray wav("RIFF");
+    appendLe32(wav, quint32(36 + samples.size()));
+    wav.append("WAVEfmt ");
+    appendLe32(wav, 16);
+    appendLe16(wav, 1); // PCM
+    appendLe16(wav, 1); // mono
+    appendLe32(wav, rate);
+    appendLe32(wav, rate * 2);
+    appendLe16(wav, 2);
+    appendLe16(wav, 16);
+    wav.append("data");
+    appendLe32(wav, quint32(samples.size()));
+    wav.append(samples);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(wav) != wav.size())
+        throw ToolError(QStringLiteral("No se pudo escribir \"%1\".").arg(path));
+}
+
+} // namespace company

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/DateTime.h"
+
+#include <QString>
+#include <stdexcept>
+
+// The company tool stands in for the accounting suite, which creates and owns
+// the company tables: it lays out a working folder with the company table, the
+// data folder with every table the module reads or writes, the company data
+// file, the report folder, the notice sound and the help page.
+namespace company {
+
+class ToolError : public std::runtime_error {
+public:
+    explicit ToolError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+// The folders the tool writes into "sempresas.dat".
+inline const QString DataFolderName = QStringLiteral("Empre001");
+inline const QString ReportsFolderName = QStringLiteral("Empre001/Reports");
+
+// A working folder with empty tables (dir is created when missing; tables that
+// already exist are an error, so nothing of the suite's is overwritten).
+void create(const QString& dir);
+// The same with Spanish sample data whose dates are relative to `today`.
+void createDemo(const QString& dir, core::TDateTime today);
+// Adds a user of the suite with the password encoded as the suite does.
+void addUser(const QString& dir, const QString& name, const QString& password, bool access);
+
+// Writes the short notice chime as a WAV file.
+void writeNoticeSound(const QString& path);
+
+} // namespace company
