@@ -14,6 +14,7 @@
 #include "shell/AppIcon.h"
 #include "shell/Application.h"
 #include "shell/CompanyData.h"
+#include "shell/SideBarPictures.h"
 #include "shell/TAvisoTransaccionesPendientesForm.h"
 #include "shell/TNorvaAboutForm.h"
 #include "shell/Tm3TrayIconTransaccionesPenForm.h"
@@ -110,13 +111,13 @@ void Tm3TransaccionesPendientesForm::buildFrame() {
     OutlookBar->setObjectName(QStringLiteral("OutlookBar"));
     OutlookBar->setGeometry(0, 0, SideBarWidth, ClientHeight - StatusBarHeight);
     const int transaccion = OutlookBar->addGroup(QStringLiteral("Transacción"));
-    OutlookBar->addItem(transaccion, QStringLiteral("Nuevo"));
-    OutlookBar->addItem(transaccion, QStringLiteral("Configurar"));
+    OutlookBar->addItem(transaccion, QStringLiteral("Nuevo"), sideBarPicture(0));
+    OutlookBar->addItem(transaccion, QStringLiteral("Configurar"), sideBarPicture(1));
     const int pendientes = OutlookBar->addGroup(QStringLiteral("Pendientes"));
-    OutlookBar->addItem(pendientes, QStringLiteral("Banco"));
-    OutlookBar->addItem(pendientes, QStringLiteral("Fecha"));
-    OutlookBar->addItem(pendientes, QStringLiteral("Detalle"));
-    OutlookBar->addItem(pendientes, QStringLiteral("Informes"));
+    OutlookBar->addItem(pendientes, QStringLiteral("Banco"), sideBarPicture(2));
+    OutlookBar->addItem(pendientes, QStringLiteral("Fecha"), sideBarPicture(3));
+    OutlookBar->addItem(pendientes, QStringLiteral("Detalle"), sideBarPicture(4));
+    OutlookBar->addItem(pendientes, QStringLiteral("Informes"), sideBarPicture(8));
     const int cuentasGroup = OutlookBar->addGroup(QStringLiteral("Cuentas"));
     OutlookBar->setGroupVisible(cuentasGroup, false);
     OutlookBar->setActiveGroup(pendientes);

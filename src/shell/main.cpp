@@ -12,7 +12,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Monvela"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Monvela"));
     QApplication::setWindowIcon(shell::appIcon());
     // Closing the module window hides it: only the tray menu or Esc on the
     // notice ends the program.
