@@ -84,6 +84,38 @@ private slots:
         QVERIFY(p.module.windowFlags().testFlag(Qt::Tool));
     }
 
+    // A company folder made by another program with nothing but SQL, as the
+    // suite or a user with the sqlite3 shell would make it, is read as ours.
+    void readsAFolderMadeWithPlainSql() {
+        CompanyFixture company(CompanyFixture::Kind::Bare);
+        QVERIFY(QDir().mkpath(company.path(QStringLiteral("Empre9"))));
+        company.exec(
+            QStringLiteral("../sempresas.dat"),
+            QStringLiteral("CREATE TABLE sempresas (FE_DIRDATOS VARCHAR(80), "
+                           "FE_DIRREPORTES VARCHAR(80), FE_DIRECCION1 VARCHAR(80));"
+                           "INSERT INTO sempresas VALUES ('Empre9', 'Empre9', 'Calle 1');"));
+        const QString data = QStringLiteral("../Empre9/");
+        company.exec(data + QStringLiteral("SBANCOS.DAT"),
+                     QStringLiteral("CREATE TABLE SBANCOS (FB_NOCUENTA VARCHAR(20), "
+                                    "FB_DESCRIPCION VARCHAR(40));"
+                                    "INSERT INTO SBANCOS VALUES ('0001', 'Banco Uno');"));
+        company.exec(data + QStringLiteral("Sbeneficiario.dat"),
+                     QStringLiteral("CREATE TABLE Sbeneficiario (FBE_CODIGO VARCHAR(5));"));
+        QFile datos(company.path(QStringLiteral("Empre9/Datos.txt")));
+        QVERIFY(datos.open(QIODevice::WriteOnly));
+        datos.write("Compa\xf1\xed"
+                    "a Nueve\nx\nCalle 1\nCiudad\n");
+        datos.close();
+        RecordingMessageBox boxes;
+        Program p;
+        QVERIFY(!application::terminateRequested());
+        QCOMPARE(p.module.DataFolder, QStringLiteral("Empre9/"));
+        QCOMPARE(p.module.CompanyName, QStringLiteral("Compañía Nueve"));
+        QCOMPARE(p.module.CompanyLine4, QStringLiteral("Ciudad"));
+        QCOMPARE(p.module.CBanco->displayText(), QStringLiteral("Banco Uno"));
+        QVERIFY(p.module.TimerBusqueda->isActive());
+    }
+
     void companyTableFailuresEndTheStart_data() {
         QTest::addColumn<QString>("damage");
         QTest::newRow("missing") << QStringLiteral("missing");
