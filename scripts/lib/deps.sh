@@ -6,6 +6,7 @@ MONVELA_PACKAGES=(
   libsqlite3-dev sqlite3
   fonts-liberation
   gstreamer1.0-plugins-good
+  qt6-translations-l10n
 )
 
 monvela_install_deps() {

@@ -6,6 +6,7 @@
 #include "shell/TMenuDataModule.h"
 #include "shell/Tm3TransaccionesPendientesForm.h"
 #include "shell/Tm3TrayIconTransaccionesPenForm.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     // The formats every window and report uses, before any window exists.
     core::Formats::setCurrent(core::Formats::fromSystem());
     controls::installFontSubstitutions();
+    shell::installSpanishTranslations(app);
 
     shell::TMenuDataModule menuDataModule;
     shell::TAvisoTransaccionesPendientesForm notice;
