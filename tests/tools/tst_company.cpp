@@ -170,6 +170,30 @@ private slots:
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM Susuarios")), 2);
     }
 
+    void autostartEntryStartsTheProgramInTheCompanyFolder() {
+        QTemporaryDir dir, config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QVERIFY_THROWS_EXCEPTION(company::ToolError,
+                                 company::writeAutostart(dir.path(), QStringLiteral("/x/monvela")));
+        company::create(dir.filePath(QStringLiteral("Mi Empresa")));
+        company::writeAutostart(dir.filePath(QStringLiteral("Mi Empresa")),
+                                QStringLiteral("/opt/mon vela/bin/monvela"));
+        const QString entry = config.filePath(QStringLiteral("autostart/monvela.desktop"));
+        QCOMPARE(company::autostartEntry(), entry);
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(lines.contains(QStringLiteral("Exec=\"/opt/mon vela/bin/monvela\"")));
+        QVERIFY(
+            lines.contains(QStringLiteral("Path=") + dir.filePath(QStringLiteral("Mi Empresa"))));
+        QVERIFY(lines.contains(QStringLiteral("Type=Application")));
+        file.close();
+        company::removeAutostart();
+        QVERIFY(!QFile::exists(entry));
+        company::removeAutostart(); // nothing to remove is no error
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
     void toolCommandLine() {
         const QString tool = qEnvironmentVariable("MONVELA_COMPANY_TOOL");
         if (tool.isEmpty())

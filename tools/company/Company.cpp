@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QVariantMap>
 #include <cmath>
 
@@ -328,6 +330,42 @@ void addUser(const QString& dir, const QString& name, const QString& password, b
     if (!QFileInfo(dataPath(dir)).isDir())
         throw ToolError(QStringLiteral("\"%1\" no es una carpeta de empresa.").arg(dir));
     insertUser(dir, name, password, access);
+}
+
+QString autostartEntry() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/monvela.desktop");
+}
+
+void writeAutostart(const QString& dir, const QString& program) {
+    const QFileInfo work(dir);
+    if (!QFileInfo(QDir(dir).filePath(QStringLiteral("sempresas.dat"))).isFile())
+        throw ToolError(QStringLiteral("\"%1\" no es una carpeta de empresa.").arg(dir));
+    const QString entry = autostartEntry();
+    ensureFolder(QFileInfo(entry).absolutePath());
+    QString exec = program;
+    exec.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=Monvela\n"
+                                        "Comment=Avisa de los cheques, notas de débito y cuentas "
+                                        "que vencen\n"
+                                        "Exec=\"%1\"\n"
+                                        "Path=%2\n"
+                                        "Icon=monvela\n"
+                                        "Terminal=false\n"
+                                        "X-GNOME-Autostart-enabled=true\n")
+                             .arg(exec, work.absoluteFilePath());
+    QSaveFile file(entry);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+        throw ToolError(QStringLiteral("No se pudo escribir \"%1\".").arg(entry));
+}
+
+void removeAutostart() {
+    const QString entry = autostartEntry();
+    if (QFileInfo::exists(entry) && !QFile::remove(entry))
+        throw ToolError(QStringLiteral("No se pudo borrar \"%1\".").arg(entry));
 }
 
 void writeNoticeSound(const QString& path) {

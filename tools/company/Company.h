@@ -29,6 +29,12 @@ void createDemo(const QString& dir, core::TDateTime today);
 // Adds a user of the suite with the password encoded as the suite does.
 void addUser(const QString& dir, const QString& name, const QString& password, bool access);
 
+// Start at login: an XDG autostart entry that starts `program` in the company's
+// working folder. The entry's file; removing it when there is none is no error.
+QString autostartEntry();
+void writeAutostart(const QString& dir, const QString& program);
+void removeAutostart();
+
 // Writes the short notice chime as a WAV file.
 void writeNoticeSound(const QString& path);
 

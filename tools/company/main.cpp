@@ -4,15 +4,31 @@
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
+
+// The program to start at login: the one beside this tool (installed), the
+// one of the same build tree, or whatever "monvela" the PATH finds.
+QString programBesideTool() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {here.filePath(QStringLiteral("monvela")),
+                                     here.filePath(QStringLiteral("../src/monvela"))}) {
+        const QFileInfo info(candidate);
+        if (info.isFile() && info.isExecutable())
+            return info.canonicalFilePath();
+    }
+    return QStringLiteral("monvela");
+}
 
 int usage() {
     QTextStream(stderr) << "Uso:\n"
                            "  monvela-company create DIR\n"
                            "  monvela-company demo DIR\n"
-                           "  monvela-company add-user DIR NOMBRE CLAVE [--no-access]\n";
+                           "  monvela-company add-user DIR NOMBRE CLAVE [--no-access]\n"
+                           "  monvela-company autostart DIR [--remove]\n";
     return 2;
 }
 
@@ -38,6 +54,11 @@ int main(int argc, char** argv) {
                 access = false;
             }
             company::addUser(dir, args.at(2), args.at(3), access);
+        } else if (command == QLatin1String("autostart") && args.size() == 2) {
+            company::writeAutostart(dir, programBesideTool());
+        } else if (command == QLatin1String("autostart") && args.size() == 3 &&
+                   args.at(2) == QLatin1String("--remove")) {
+            company::removeAutostart();
         } else {
             return usage();
         }
