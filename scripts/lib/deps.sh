@@ -7,6 +7,7 @@ MONVELA_PACKAGES=(
   fonts-liberation
   gstreamer1.0-plugins-good
   qt6-translations-l10n
+  poppler-utils
 )
 
 monvela_install_deps() {
