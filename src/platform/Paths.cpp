@@ -35,7 +35,7 @@ QString currentFolder() {
 
 QString settingsFile(const QString& workFolder, const QString& dataFolder) {
     const QString name = QStringLiteral("FileConfig") + QStringLiteral(".txt");
-    if (isAbsolute(dataFolder))
+    if (isAbsolute(dataFolder) && dataFolder != QString(separator())) // "" stored: work folder
         return dataFolder + name;
     return workFolder + dataFolder + name;
 }

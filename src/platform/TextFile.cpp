@@ -81,7 +81,15 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
             *error = file.errorString();
         return false;
     }
-    file.write(encode1252(lines.join(QStringLiteral("\r\n"))));
+    // A short write (a full disk) must not be committed: Qt would rename the
+    // cut file into place. The old file then stays whole.
+    const QByteArray bytes = encode1252(lines.join(QStringLiteral("\r\n")));
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         if (error)
             *error = file.errorString();

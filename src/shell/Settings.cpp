@@ -1,5 +1,8 @@
 #include "shell/Settings.h"
 
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
 #include <QRegularExpression>
 
 namespace shell {
@@ -10,6 +13,10 @@ bool tick(const QString& line) {
 }
 QString box(bool ticked) {
     return ticked ? QStringLiteral("1") : QStringLiteral("0");
+}
+int index(const QString& line) {
+    const int value = settingsNumber(line, 0);
+    return value == 0 || value == 1 ? value : 0;
 }
 } // namespace
 
@@ -28,12 +35,13 @@ Settings parseSettings(const QStringList& lines) {
     s.includePayables = tick(lines.value(1));
     s.noticeOff = tick(lines.value(2));
     s.soundOff = tick(lines.value(3));
-    s.refreshHours = settingsNumber(lines.value(4), Settings::ReaderRefreshHours);
-    s.wait = settingsNumber(lines.value(5), Settings::ReaderWait);
-    s.waitUnit = settingsNumber(lines.value(6), 0);
-    s.daysAhead = settingsNumber(lines.value(7), Settings::ReaderDaysAhead);
+    s.refreshHours =
+        RefreshHoursRange.clamp(settingsNumber(lines.value(4), Settings::ReaderRefreshHours));
+    s.wait = WaitRange.clamp(settingsNumber(lines.value(5), Settings::ReaderWait));
+    s.waitUnit = index(lines.value(6));
+    s.daysAhead = DaysAheadRange.clamp(settingsNumber(lines.value(7), Settings::ReaderDaysAhead));
     s.reminderTime = lines.value(8);
-    s.reminderHalf = settingsNumber(lines.value(9), 0);
+    s.reminderHalf = index(lines.value(9));
     s.soundFile = lines.value(10);
     s.highlightedHeadings = tick(lines.value(11));
     return s;
@@ -58,12 +66,38 @@ QString checkedReminderTime(const QString& text) {
     static const QRegularExpression time(QStringLiteral("^([0-9]{2}):([0-9]{2})$"));
     const QRegularExpressionMatch m = time.match(text);
     if (!m.hasMatch())
-        return QStringLiteral("12:00");
+        return DefaultReminderTime;
     const int hours = m.captured(1).toInt();
     const int minutes = m.captured(2).toInt();
     if (minutes > 59 || hours * 60 + minutes > 12 * 60 + 59)
-        return QStringLiteral("12:00");
+        return DefaultReminderTime;
     return text;
+}
+
+qint64 waitUnitMs(int unitIndex) {
+    return unitIndex == 1 ? 3600000 : 60000;
+}
+
+QString settingsPath(const QString& workFolder, const QString& dataFolder) {
+    return platform::paths::settingsFile(workFolder, dataFolder);
+}
+
+std::optional<Settings> readSettingsFile(const QString& path) {
+    const std::optional<QStringList> lines = platform::textfile::readLines(path);
+    if (!lines)
+        return std::nullopt;
+    return parseSettings(*lines);
+}
+
+bool writeSettingsFile(const QString& path, const Settings& settings, QString* error) {
+    // Written beside the old file and renamed over it once complete, so a
+    // failed save leaves the previous settings whole.
+    return platform::textfile::writeLines(path, settingsLines(settings), error);
+}
+
+QString missingSettingsMessage(const QString& path) {
+    return QStringLiteral("El archivo \"") + path +
+           QStringLiteral("\" no existe, no se pudo cargar la configuración.");
 }
 
 } // namespace shell

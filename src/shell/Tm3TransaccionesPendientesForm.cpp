@@ -1,5 +1,12 @@
 #include "shell/Tm3TransaccionesPendientesForm.h"
 
+#include "accounts/DueRangesPanel.h"
+#include "accounts/OpenDocuments.h"
+#include "bank/DueInstallments.h"
+#include "bank/InstallmentMaintenance.h"
+#include "bank/LookupSelection.h"
+#include "bank/NewTransactionPage.h"
+#include "bank/PendingPage.h"
 #include "controls/LookupCombo.h"
 #include "controls/OutlookBar.h"
 #include "controls/TNorvaDateEdit.h"
@@ -14,14 +21,20 @@
 #include "shell/AppIcon.h"
 #include "shell/Application.h"
 #include "shell/CompanyData.h"
+#include "shell/Settings.h"
+#include "shell/SettingsPage.h"
 #include "shell/SideBarPictures.h"
 #include "shell/TAvisoTransaccionesPendientesForm.h"
 #include "shell/TNorvaAboutForm.h"
+#include "shell/Tm3AccesoTransaccionesForm.h"
 #include "shell/Tm3TrayIconTransaccionesPenForm.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -37,11 +50,6 @@ constexpr int SideBarWidth = 66;
 constexpr int StatusBarHeight = 19;
 constexpr int HelpContext = 10;
 constexpr int ViewMemorySlots = 22;
-
-// The settings the timers start with until the configuration page is loaded:
-// its form defaults.
-constexpr int DefaultRefreshHours = 4;
-constexpr int DefaultNoticeWait = 5;
 
 } // namespace
 
@@ -66,6 +74,11 @@ Tm3TransaccionesPendientesForm::Tm3TransaccionesPendientesForm(
     connect(TimerEspera, &QTimer::timeout, this, &Tm3TransaccionesPendientesForm::TimerEsperaTimer);
 
     buildFrame();
+    buildBankPages();
+    // ---- Receivables and payables: the due-date analysis panel, in front of
+    // the work panels when shown.
+    PanelTiempoVencimiento = new accounts::DueRangesPanel(*this, PanelReporte->parentWidget());
+    // ---- end of receivables and payables
     if (m_tray)
         m_tray->setModuleWindow(this);
 }
@@ -93,10 +106,11 @@ void Tm3TransaccionesPendientesForm::buildFrame() {
     MenuNuevo = banco->addAction(QStringLiteral("&Nuevo"));
     MenuBanco = banco->addAction(QStringLiteral("&Banco"));
     MenuFecha = banco->addAction(QStringLiteral("&Fecha"));
-    QMenu* cuentas = MenuTransacciones->addMenu(QStringLiteral("&Cuentas"));
-    MenuCtasCobrar = cuentas->addAction(QStringLiteral("Por &Cobrar"));
-    MenuCtasPagar = cuentas->addAction(QStringLiteral("Por &Pagar"));
-    MenuCtasFecha = cuentas->addAction(QStringLiteral("&Fecha"));
+    MenuCuentas = MenuTransacciones->addMenu(QStringLiteral("&Cuentas"));
+    MenuCuentas->setObjectName(QStringLiteral("MenuCuentas"));
+    MenuCtasCobrar = MenuCuentas->addAction(QStringLiteral("Por &Cobrar"));
+    MenuCtasPagar = MenuCuentas->addAction(QStringLiteral("Por &Pagar"));
+    MenuCtasFecha = MenuCuentas->addAction(QStringLiteral("&Fecha"));
     MenuInformes = MenuTransacciones->addAction(QStringLiteral("&Informes"));
     MenuCerrar = MenuTransacciones->addAction(QStringLiteral("&Cerrar"));
     MenuSistema = MainMenu->addMenu(QStringLiteral("&Sistema"));
@@ -125,7 +139,11 @@ void Tm3TransaccionesPendientesForm::buildFrame() {
             &Tm3TransaccionesPendientesForm::outlookItemClicked);
 
     PanelNuevo = buildPanel(QStringLiteral("PanelNuevo"), {});
-    PanelConfigurar = buildPanel(QStringLiteral("PanelConfigurar"), {});
+    PanelConfig = new SettingsPage(*this, this);
+    PanelConfig->setGeometry(SideBarWidth, 0, ClientWidth - SideBarWidth,
+                             ClientHeight - StatusBarHeight);
+    PanelConfig->hide();
+    PanelConfigurar = PanelConfig;
     PanelPendiente = buildPanel(QStringLiteral("PanelPendiente"), {});
     PanelReporte = buildPanel(QStringLiteral("PanelReporte"), {});
     PanelCuentas = buildPanel(QStringLiteral("PanelCuentas"), {});
@@ -135,6 +153,7 @@ void Tm3TransaccionesPendientesForm::buildFrame() {
                            PanelAviso, PanelFechaCtas})
         panel->setParent(client);
     PanelPendiente->show();
+    buildAccountControls();
 
     auto dateEdit = [](QWidget* panel, const QString& name) {
         auto* edit = new controls::TNorvaDateEdit(panel);
@@ -191,10 +210,8 @@ void Tm3TransaccionesPendientesForm::buildFrame() {
     connect(MenuAcercaDe, &QAction::triggered, this, &Tm3TransaccionesPendientesForm::MenuClick);
     connect(MenuAyuda, &QAction::triggered, this, &Tm3TransaccionesPendientesForm::MenuAyudaClick);
     connect(MenuNuevo, &QAction::triggered, this, [this] { OutlookBar->clickItem(0, 0); });
-    connect(MenuConfigurar, &QAction::triggered, this, [this] {
-        OutlookBar->setActiveGroup(GroupTransaccion);
-        OutlookBar->clickItem(GroupTransaccion, 1);
-    });
+    connect(MenuConfigurar, &QAction::triggered, this,
+            &Tm3TransaccionesPendientesForm::MenuConfigurarClick);
     connect(MenuBanco, &QAction::triggered, this, [this] {
         OutlookBar->setActiveGroup(GroupPendientes);
         OutlookBar->clickItem(GroupPendientes, 0);
@@ -218,19 +235,39 @@ void Tm3TransaccionesPendientesForm::outlookItemClicked(int group, int item) {
     if (group == GroupTransaccion) {
         PanelReporte->hide();
         if (item == 0)
-            ShowPanel(true, false, false, false, false, false, false);
+            NewTransaction->Show();
         else if (item == 1) {
+            closeLookupDropDowns();
             ClearRecordCount();
             ShowPanel(false, true, false, false, false, false, false);
         }
     } else if (group == GroupPendientes) {
-        if (item == 0 || item == 1)
-            ShowPanel(false, false, true, false, false, false, false);
-        else if (item == 2)
-            ShowPanel(false, false, false, false, false, true, false);
+        NewTransaction->ClearNewTransactionPage();
+        if (item == 0 || item == 1 || item == 2)
+            bankItemClicked(item);
         else if (item == 3)
             ShowPanel(false, false, false, true, false, false, false);
+    } else if (group == GroupCuentas) {
+        // The items come and go with the inclusion: each is known by its caption.
+        const QString caption = OutlookBar->itemCaption(group, item);
+        if (caption == QLatin1String("Por Cobrar"))
+            OutlookListCuentasItems0Click();
+        else if (caption == QLatin1String("Por Pagar"))
+            OutlookListCuentasItems1Click();
+        else if (caption == QLatin1String("Fecha"))
+            OutlookListCuentasItems2Click();
     }
+}
+
+void Tm3TransaccionesPendientesForm::MenuConfigurarClick() {
+    OutlookBar->setActiveGroup(GroupTransaccion);
+    OutlookBar->clickItem(GroupTransaccion, 1);
+}
+
+void Tm3TransaccionesPendientesForm::closeLookupDropDowns() {
+    for (controls::LookupCombo* selector : {CBanco, CClientes, CProveedores})
+        if (selector->isDroppedDown())
+            selector->closeUp(true);
 }
 
 void Tm3TransaccionesPendientesForm::ShowPanel(bool nuevo, bool configurar, bool pendiente,
@@ -351,9 +388,29 @@ void Tm3TransaccionesPendientesForm::FormCreate() {
 
     ComputerName = platform::computerName();
 
+    // Access: a computer without the marker asks for a user of the suite.
     const QString marker = platform::paths::accessMarker(ComputerName);
     if (!platform::accessmarker::exists(marker)) {
-        // The login of a suite user comes here; until then every computer is allowed.
+        bool granted = false;
+        bool always = false;
+        {
+            Tm3AccesoTransaccionesForm access(DataFolder, this);
+            access.exec();
+            granted = access.Granted();
+            always = access.CheckAcceso->isChecked();
+        }
+        if (!granted) {
+            application::requestTerminate(1);
+            return;
+        }
+        // Without the marker the start goes on; the login is asked again next time.
+        if (always && !platform::accessmarker::create(marker))
+            platform::showError(
+                this, QStringLiteral("No se pudo guardar el permiso de acceso de esta computadora "
+                                     "en \"") +
+                          marker +
+                          QStringLiteral("\". La próxima vez se pedirá de nuevo el nombre y la "
+                                         "clave de usuario."));
     }
 
     try {
@@ -371,6 +428,9 @@ void Tm3TransaccionesPendientesForm::runStartUp() {
         m_tray->showIcon();
     LoadCompanyData();
     platform::hideFromTaskBar(this);
+
+    PanelConfig->EPathSonido->setText(platform::paths::defaultSoundFile(WorkFolder));
+    PanelConfig->LoadSettings(settingsPath(WorkFolder, DataFolder));
 
     TimerEspera->start();
 
@@ -395,11 +455,29 @@ void Tm3TransaccionesPendientesForm::runStartUp() {
                 QStringLiteral("FB_DESCRIPCION\t20\tDescripción\tT"),
                 QStringLiteral("FB_DESCRIPCION"), QStringLiteral("FB_NOCUENTA"));
 
+    // ---- Pending bank transactions: the empty bank lists, the due
+    // installments up to the notice horizon, the editing row over the schedule
+    // grid and the selection rules of the lookup selectors.
+    Pending->PrepareLists();
+    DueInstallments.clear();
+    LoadDueInstallments(DueInstallments);
+    NewTransaction->LayEditingRow();
+    Lookup->LookupMouseSelect = true;
+    // ---- end of pending bank transactions
+
+    // ---- Receivables and payables: the open documents, one record per
+    // party, up to the notice horizon of the settings.
+    accounts::LoadOpenReceivables(QueryCtas, this, NoticeHorizonDays(), OpenReceivables);
+    accounts::LoadOpenPayables(QueryCtas, this, NoticeHorizonDays(), OpenPayables);
+    // ---- end of receivables and payables
+
     OvcMeterRegistros->hide();
 
-    WaitUnitMs = 60000;
-    ApplyTimerSettings(qint64(DefaultRefreshHours) * 3600000,
-                       qint64(DefaultNoticeWait) * WaitUnitMs, true, false);
+    const SettingsPage& page = *PanelConfig;
+    WaitUnitMs = qint32(waitUnitMs(page.ComboBMinHora->currentIndex()));
+    ApplyTimerSettings(qint64(SettingsPage::NumberSetting(page.ERefrescarDatos)) * 3600000,
+                       qint64(SettingsPage::NumberSetting(page.ETiempoEspera)) * WaitUnitMs,
+                       !page.CDesactivarVentana->isChecked(), page.CDesactivarSonido->isChecked());
 
     TablaBancos.close();
     TablaBeneficiarios.close();
@@ -419,21 +497,30 @@ void Tm3TransaccionesPendientesForm::FormShow() {
     ResetDateRange(EDesdeCtas, EHastaCtas);
     ResetDateRange(EFechaDesdeCts, EFechaHastaCts);
     OutlookBar->setActiveGroup(GroupPendientes);
+    ApplyAccountInclusion(PanelConfig->CIncCuentasxCobrar->isChecked(),
+                          PanelConfig->CIncCuentasxPagar->isChecked());
 }
 
 bool Tm3TransaccionesPendientesForm::FormCloseQuery() {
+    // Only an edit of the configuration page asks.
+    if (!PanelConfigurar->isVisibleTo(this) ||
+        !PanelConfig->BCancelar2002->isEnabledTo(PanelConfig))
+        return true;
+    if (!platform::confirm(this, QStringLiteral("Desea salir sin guardar la configuración?")))
+        return false;
+    PanelConfig->BCancelar2002Click();
     return true;
 }
 
 void Tm3TransaccionesPendientesForm::FormClose() {
-    for (controls::LookupCombo* selector : {CBanco, CClientes, CProveedores})
-        if (selector->isDroppedDown())
-            selector->closeUp(true);
+    closeLookupDropDowns();
     TablaBancos.close();
     TablaBeneficiarios.close();
     TablaClientes.close();
     TablaProveedores.close();
     Tablasempresas.close();
+    // The bank page showing is emptied.
+    Pending->FormClose();
 }
 
 void Tm3TransaccionesPendientesForm::MenuCerrarClick() {
@@ -456,5 +543,67 @@ void Tm3TransaccionesPendientesForm::MenuAyudaClick() {
 void Tm3TransaccionesPendientesForm::TimerEsperaTimer() {}
 
 void Tm3TransaccionesPendientesForm::TimerBusquedaTimer() {}
+
+// ---- Pending bank transactions ---------------------------------------------
+
+bank::TGirosList& Tm3TransaccionesPendientesForm::LoadDueInstallments(bank::TGirosList& list) {
+    return bank::LoadDueInstallments(Query, list, NoticeHorizonDays(), this);
+}
+
+int Tm3TransaccionesPendientesForm::NoticeHorizonDays() const {
+    return SettingsPage::NumberSetting(PanelConfig->EDiasAntes);
+}
+
+void Tm3TransaccionesPendientesForm::RefreshDueInstallments() {
+    try {
+        ResetNoticeBankPart();
+        BankTotal = core::Currency();
+        DueInstallments.clear();
+        LoadDueInstallments(DueInstallments);
+        // A notice on screen takes the due installments back at its next check, at once.
+        if (m_notice && m_notice->isVisible())
+            TimerEspera->setInterval(1);
+        UpdateNoticeAfterRefresh();
+        ClearInstallmentDetail();
+    } catch (const std::exception&) {
+        platform::showError(
+            this, QStringLiteral("Error al tratar de actualizar los datos en la lista de avisos."));
+    }
+}
+
+void Tm3TransaccionesPendientesForm::buildBankPages() {
+    Pending = new bank::PendingPage(*this);
+    NewTransaction = new bank::NewTransactionPage(*this);
+    Maintenance = new bank::InstallmentMaintenance(*this);
+    Maintenance->AttachPopup(Pending->NorvaListPendientesBanco,
+                             bank::InstallmentMaintenance::ListKind::BankInstallments);
+    Maintenance->AttachPopup(Pending->NorvaListFecha,
+                             bank::InstallmentMaintenance::ListKind::DateInstallments);
+    Lookup = new bank::LookupSelection(*this, this);
+    Lookup->Attach(
+        CBanco,
+        [this] {
+            if (PanelPendiente->isVisible())
+                Pending->BancoChosen();
+        },
+        true);
+}
+
+void Tm3TransaccionesPendientesForm::bankItemClicked(int item) {
+    if (item == 0)
+        Pending->ShowBankPage();
+    else if (item == 1)
+        Pending->ShowDatePage();
+    else if (item == 2)
+        Pending->ShowDetailPanel();
+}
+
+void Tm3TransaccionesPendientesForm::ClearInstallmentDetail() {
+    Maintenance->ClearInstallmentDetail();
+}
+
+void Tm3TransaccionesPendientesForm::ResetNoticeBankPart() {}
+
+void Tm3TransaccionesPendientesForm::UpdateNoticeAfterRefresh() {}
 
 } // namespace shell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accounts/TCuentas.h"
+#include "bank/Records.h"
 #include "core/Currency.h"
 #include "core/DateTime.h"
 #include "data/Query.h"
@@ -9,27 +11,47 @@
 #include <QStringList>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QProgressBar;
 class QStatusBar;
+class QTabWidget;
 class QTimer;
 
 namespace controls {
 class LookupCombo;
 class OutlookBar;
 class TNorvaDateEdit;
+class TNorvaList;
 } // namespace controls
+
+namespace accounts {
+class DueRangesPanel;
+}
+
+namespace bank {
+class InstallmentMaintenance;
+class LookupSelection;
+class NewTransactionPage;
+class PendingPage;
+} // namespace bank
 
 namespace shell {
 
+class SettingsPage;
 class TAvisoTransaccionesPendientesForm;
 class Tm3TrayIconTransaccionesPenForm;
 
 // The module window: its creation is the start-up of the whole program, and it
 // owns the company context, the pending lists, the timers and the frame (menus,
 // side bar, the seven main panels and the status bar). Closing it only hides it.
+//
+// The settings live in the controls of the configuration page PanelConfig
+// (the panel PanelConfigurar): other code reads a setting through it, e.g.
+// PanelConfig->EDiasAntes->WholeValue() or
+// PanelConfig->CIncCuentasxCobrar->isChecked() (see SettingsPage).
 class Tm3TransaccionesPendientesForm : public TEForm {
     Q_OBJECT
 public:
@@ -55,6 +77,12 @@ public:
                      const QString& second, const QString& displayField,
                      const QString& lookupField);
     void ApplyTimerSettings(qint64 refreshMs, qint64 waitMs, bool enabled, bool soundOff);
+    // The inclusion of customer receivables and supplier payables: the side
+    // bar's "Cuentas" group, the menu "&Cuentas", the report page's boxes and
+    // tabs, the selectors' tables and the notice window's groups.
+    void ApplyAccountInclusion(bool receivables, bool payables);
+    // Inserts an item into the side bar's "Cuentas" group.
+    void AddOutlookItem(int index, int pictureIndex, const QString& caption);
     void LoadCompanyData();
     bool CheckSingleInstance(const QString& formName, const QString& mutexName);
     void SetRecordCount(int count); // status panel 3: "Registros: " + count
@@ -98,6 +126,7 @@ public:
     QMenuBar* MainMenu;
     QMenu* MenuTransacciones;
     QMenu* MenuSistema;
+    QMenu* MenuCuentas;
     QAction* MenuNuevo;
     QAction* MenuBanco;
     QAction* MenuFecha;
@@ -113,7 +142,7 @@ public:
     QAction* MenuActualizarDatos;
     controls::OutlookBar* OutlookBar;
     QWidget* PanelNuevo;
-    QWidget* PanelConfigurar;
+    QWidget* PanelConfigurar; // the configuration page, PanelConfig
     QWidget* PanelPendiente;
     QWidget* PanelReporte;
     QWidget* PanelCuentas;
@@ -136,6 +165,61 @@ public:
     QLabel* StatusPanels[4];
     QProgressBar* OvcMeterRegistros;
 
+    // The configuration page (the panel PanelConfigurar): its controls are the
+    // settings, e.g. PanelConfig->EDiasAntes.
+    SettingsPage* PanelConfig;
+
+    // Controls that the inclusion of receivables and payables sets on the pages
+    // that show documents and on the report page. The inclusion rule is
+    // complete; the pages that own them lay them out and give them their
+    // behaviour.
+    controls::TNorvaList* NorvaListCtasxCobrar; // PanelCuentas
+    controls::TNorvaList* NorvaListCtasxPagar;
+    QCheckBox* CheckCobrar;      // PanelFechaCtas, "x Cobrar"
+    QCheckBox* CheckPagar;       // "x Pagar"
+    QCheckBox* CheckBCtsxCobrar; // PanelReporte, "Cuentas por Cobrar"
+    QCheckBox* CheckBCtsxPagar;  // "Cuentas por Pagar"
+    QTabWidget* PageControlReporte;
+    QWidget* TabFiltros;
+    QWidget* TabCtasxCobrar; // "Cuentas x Cobrar"
+    QWidget* TabCtasxPagar;  // "Cuentas x Pagar"
+    // The position of "Por Pagar" in the "Cuentas" group, -1 while payables
+    // are not included.
+    int PorPagarItemIndex = -1;
+
+    // ---- Pending bank transactions ----------------------------------------
+    // Unpaid installments due up to today plus the notice horizon, not yet
+    // handed to the notice window, in date and time order. The list owns them.
+    bank::TGirosList DueInstallments;
+    // Appends the due installments to `list` (read with Query) and returns it.
+    bank::TGirosList& LoadDueInstallments(bank::TGirosList& list);
+    // Ends every change to the bank tables: the notice window's bank part
+    // reset, BankTotal 0, DueInstallments read again, the detail panel cleared.
+    void RefreshDueInstallments();
+    // Resets the installment detail panel.
+    void ClearInstallmentDetail();
+    // The notice horizon in days (the setting EDiasAntes, whole).
+    int NoticeHorizonDays() const;
+    // The bank pages: the new transaction (PanelNuevo), the "Pendientes"
+    // browse (PanelPendiente), the installment maintenance (PanelAviso,
+    // PanelEditar, PopupMenuProcesar) and the selection rules of the lookup
+    // selectors (LookupKey, LookupKeyPressed, LookupMouseSelect, LookupDropped).
+    bank::NewTransactionPage* NewTransaction = nullptr;
+    bank::PendingPage* Pending = nullptr;
+    bank::InstallmentMaintenance* Maintenance = nullptr;
+    bank::LookupSelection* Lookup = nullptr;
+    // ---- end of pending bank transactions -----------------------------------
+
+    // ---- Receivables and payables -------------------------------------------
+    // The open documents due up to today plus the notice horizon, one record
+    // per party name, not yet handed to the notice window. The lists own them.
+    accounts::TCuentasList OpenReceivables;
+    accounts::TCuentasList OpenPayables;
+    // "Definir Vencimientos": the day ranges and the type of the due-date
+    // analysis, a layer over the window opened from the report page.
+    accounts::DueRangesPanel* PanelTiempoVencimiento = nullptr;
+    // ---- end of receivables and payables ------------------------------------
+
     TAvisoTransaccionesPendientesForm* noticeWindow() const { return m_notice; }
     Tm3TrayIconTransaccionesPenForm* trayWindow() const { return m_tray; }
 
@@ -143,6 +227,15 @@ public slots:
     void MenuCerrarClick();
     void MenuClick(); // "Ac&erca de ..."
     void MenuAyudaClick();
+    // "C&onfigurar" (also the tray's "&Con&figurar" and the side-bar item).
+    void MenuConfigurarClick();
+    // The items of the "Cuentas" group: "Por Cobrar", "Por Pagar", "Fecha".
+    void OutlookListCuentasItems0Click();
+    void OutlookListCuentasItems1Click();
+    void OutlookListCuentasItems2Click();
+    // The pair "x Cobrar" / "x Pagar" of the documents-by-date page.
+    void CheckCobrarClick();
+    void CheckPagarClick();
     void TimerEsperaTimer();
     void TimerBusquedaTimer();
 
@@ -154,9 +247,20 @@ protected:
 
 private:
     void buildFrame();
+    void buildAccountControls();
+    void closeLookupDropDowns();
+    // Sets a box's tick and, when it changes, runs its click behaviour.
+    void setTick(QCheckBox* box, bool ticked);
     QWidget* buildPanel(const QString& name, const QString& title);
     void outlookItemClicked(int group, int item);
     void runStartUp();
+    // The notice window's side of RefreshDueInstallments: its maturity and
+    // bank lists emptied before the reload, its bank group and counts set after.
+    void ResetNoticeBankPart();
+    void UpdateNoticeAfterRefresh();
+    void buildBankPages();
+    // The items "Banco", "Fecha" and "Detalle" of the side bar's "Pendientes".
+    void bankItemClicked(int item);
 
     TAvisoTransaccionesPendientesForm* m_notice;
     Tm3TrayIconTransaccionesPenForm* m_tray;

@@ -4,10 +4,13 @@
 #include "platform/SingleInstance.h"
 #include "platform/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace platform;
 
@@ -24,6 +27,28 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("Compa\xf1\xed"
                                             "a \x80\r\nl\xed"
                                             "nea 2"));
+    }
+
+    // A disk that fills up in the middle of a write leaves the old file whole.
+    void aShortWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("FileConfig.txt"));
+        QVERIFY(textfile::writeLines(path, {QStringLiteral("old")}));
+        auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limit = previous;
+        limit.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QString error;
+        const bool written = textfile::writeLines(path, {QString(300, QLatin1Char('x'))}, &error);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(*textfile::readLines(path), QStringList{QStringLiteral("old")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("FileConfig.txt")});
     }
 
     void readsCrLfAndLf() {

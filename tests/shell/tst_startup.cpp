@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/SystemInfo.h"
 #include "shell/Application.h"
+#include "shell/Settings.h"
 #include "shell/TAvisoTransaccionesPendientesForm.h"
 #include "shell/TMenuDataModule.h"
 #include "shell/Tm3TransaccionesPendientesForm.h"
@@ -30,6 +31,20 @@ namespace {
 const QString CompanyTableError =
     QStringLiteral("Error al cargar la tabla \"sempresas.dat\", la aplicación no se inicializara.");
 
+// A computer that was allowed before, on a company that has its settings file
+// (with what the first start writes): the start asks nothing and says nothing.
+void prepareComputer() {
+    platform::accessmarker::create(platform::paths::accessMarker(platform::computerName()));
+    const QString work = platform::paths::currentFolder();
+    const QString data = work + QStringLiteral("Empre001/");
+    if (!QDir(data).exists() || QFile::exists(data + QStringLiteral("FileConfig.txt")))
+        return;
+    Settings first;
+    first.highlightedHeadings = false;
+    first.soundFile = platform::paths::defaultSoundFile(work);
+    writeSettingsFile(data + QStringLiteral("FileConfig.txt"), first);
+}
+
 // The four long-lived objects of the program, in their order, started up.
 struct Program {
     TMenuDataModule menus;
@@ -39,6 +54,7 @@ struct Program {
 
     Program() {
         application::resetTerminate();
+        prepareComputer();
         module.FormCreate();
     }
 };
@@ -224,9 +240,15 @@ private slots:
         RecordingMessageBox boxes;
         Program p;
         QVERIFY(!application::terminateRequested());
-        QCOMPARE(boxes.calls.size(), 2);
+        // The company data, the settings file (missing, and it cannot be written
+        // either) and the bank table.
+        QCOMPARE(boxes.calls.size(), 4);
         QCOMPARE(boxes.calls.at(0).text,
                  QStringLiteral("No se pudo cargar los datos de la empresa."));
+        QCOMPARE(boxes.calls.at(1).text,
+                 missingSettingsMessage(company.dataFolder() + QStringLiteral("FileConfig.txt")));
+        QCOMPARE(boxes.calls.at(2).text, SettingsWriteError);
+        QVERIFY(boxes.calls.at(3).text.contains(QStringLiteral("Sbancos"), Qt::CaseInsensitive));
         QVERIFY(p.tray.isIconShown());
         QVERIFY(!QDir(company.dataFolder()).exists()); // nothing created in its place
     }

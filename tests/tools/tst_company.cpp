@@ -168,6 +168,13 @@ private slots:
                                   "FGP_KEYTRANSACCION = FTP_AUTOINCKEY)")),
             0);
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM Susuarios")), 2);
+        // Its settings include receivables and payables and name its own chime.
+        const auto settings =
+            platform::textfile::readLines(dir.filePath(QStringLiteral("Empre001/FileConfig.txt")));
+        QVERIFY(settings);
+        QCOMPARE(settings->size(), 12);
+        QCOMPARE(settings->mid(0, 2), QStringList({QStringLiteral("1"), QStringLiteral("1")}));
+        QCOMPARE(settings->at(10), dir.filePath(QStringLiteral("Empre001/ICONOS/notify.wav")));
     }
 
     void autostartEntryStartsTheProgramInTheCompanyFolder() {

@@ -4,6 +4,7 @@
 #include "data/TableFileWriter.h"
 #include "platform/TextFile.h"
 #include "shell/EncodePassword.h"
+#include "shell/Settings.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -324,6 +325,16 @@ void createDemo(const QString& dir, TDateTime today) {
                            QStringLiteral("Av. Francisco de Miranda, Torre Delta, Piso 4"),
                            QStringLiteral("Caracas - Teléfono (0212) 555-0142")});
     fillDemo(dir, core::dt::datePart(today));
+    // The demo shows everything the module does: receivables and payables are
+    // included, and the notice plays the company's chime.
+    shell::Settings settings;
+    settings.includeReceivables = true;
+    settings.includePayables = true;
+    settings.soundFile = QDir(dataPath(dir)).absoluteFilePath(QStringLiteral("ICONOS/notify.wav"));
+    QString error;
+    const QString path = QDir(dataPath(dir)).filePath(QStringLiteral("FileConfig.txt"));
+    if (!shell::writeSettingsFile(path, settings, &error))
+        throw ToolError(QStringLiteral("No se pudo escribir \"%1\": %2").arg(path, error));
 }
 
 void addUser(const QString& dir, const QString& name, const QString& password, bool access) {

@@ -1,0 +1,7 @@
+#include "accounts/TCuentas.h"
+
+namespace accounts {
+
+TCuentas::~TCuentas() = default;
+
+} // namespace accounts
