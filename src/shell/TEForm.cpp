@@ -1,5 +1,8 @@
 #include "shell/TEForm.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "controls/Fonts.h"
 #include "controls/Shape.h"
 #include "controls/StatusHint.h"
@@ -157,6 +160,18 @@ int TEForm::ButtonPictureIndex(const QString& objectName) {
 void TEForm::setVisible(bool visible) {
     if (visible && !m_created)
         FormCreate();
+    // Every window opens centred on the desktop the first time, unless the
+    // program placed it; later it opens where it was.
+    if (visible && isWindow() && !isVisible() && !testAttribute(Qt::WA_Moved) &&
+        !property("centred").toBool()) {
+        setProperty("centred", true);
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QSize size = frameGeometry().size().expandedTo(sizeHint());
+            QRect frame(QPoint(), size);
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
     QDialog::setVisible(visible);
 }
 
