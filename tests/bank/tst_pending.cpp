@@ -402,6 +402,28 @@ private slots:
         QCOMPARE(page.NorvaListTransPendiente->Count(), 3);
     }
 
+    // A transaction deleted elsewhere: the user is told, its installments and
+    // its row go.
+    void deletingATransactionGoneElsewhere() {
+        BankCompany c;
+        RecordingMessageBox boxes;
+        Program p;
+        bank::PendingPage& page = openBankPage(p);
+        chooseBank(p.module.CBanco, 1);
+        c.company.exec(
+            QStringLiteral("m3TransPendientes.dat"),
+            QStringLiteral("DELETE FROM m3TransPendientes WHERE FTP_AUTOINCKEY = %1").arg(c.rent));
+        page.NorvaListTransPendiente->SetItemIndex(0);
+        boxes.answerYes();
+        page.BBorrar010->click();
+        QCOMPARE(boxes.texts(),
+                 QStringList({DeleteQuestion, QStringLiteral("Transacción no encontrada. Revise "
+                                                             "la tabla m3TransPendientes")}));
+        QVERIFY(installments(c.company, c.rent).isEmpty());
+        QCOMPARE(transactions(c.company).size(), 3);
+        QCOMPARE(page.NorvaListTransPendiente->Count(), 2);
+    }
+
     void bankListErrorIsReported() {
         BankCompany c;
         RecordingMessageBox boxes;
