@@ -19,8 +19,8 @@ void LookupSelection::Attach(controls::LookupCombo* selector, std::function<void
     connect(selector, &controls::LookupCombo::dropDown, this, &LookupSelection::CBancoDropDown);
     connect(selector, &controls::LookupCombo::keyDown, this, &LookupSelection::CBancoKeyDown);
     connect(selector, &controls::LookupCombo::closedUp, this,
-            [this, selector, choice = std::move(choice), clearsKeyPressed](bool) {
-                CloseUp(selector, choice, clearsKeyPressed);
+            [this, selector, choice = std::move(choice), clearsKeyPressed](bool accepted) {
+                CloseUp(selector, choice, clearsKeyPressed, accepted);
             });
 }
 
@@ -38,7 +38,7 @@ void LookupSelection::CBancoKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void LookupSelection::CloseUp(controls::LookupCombo* selector, const std::function<void()>& choice,
-                              bool clearsKeyPressed) {
+                              bool clearsKeyPressed, bool accepted) {
     if (selector->closedByProgram()) {
         // Closed by the window (a page change, the window closing): the row it
         // accepted, if any, is taken; no rule runs.
@@ -54,6 +54,15 @@ void LookupSelection::CloseUp(controls::LookupCombo* selector, const std::functi
     if (key == Qt::Key_Escape) {
         setDropped(false);
         LookupKey = 0;
+    } else if (accepted && key == 0) {
+        // A row clicked with the mouse is always the choice. (The rule below
+        // absorbed the second close-up of a selector that reported one click
+        // twice; ours reports it once, so a choice is never lost to a reopen.)
+        setDropped(false);
+        LookupMouseSelect = true;
+        selector->takeChoice();
+        if (choice)
+            choice();
     } else if ((enter && LookupKeyPressed) || (LookupKey == 0 && LookupMouseSelect)) {
         setDropped(false);
         LookupMouseSelect = LookupKey != 0;

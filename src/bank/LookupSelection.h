@@ -45,8 +45,9 @@ public:
 
     void CBancoDropDown();
     void CBancoKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // `accepted`: the list closed on a row the user chose (a click on it, or Enter).
     void CloseUp(controls::LookupCombo* selector, const std::function<void()>& choice,
-                 bool clearsKeyPressed);
+                 bool clearsKeyPressed, bool accepted = false);
 
 private:
     void setDropped(bool dropped);

@@ -19,6 +19,11 @@ void Shape::setPenColor(const QColor& color) {
     update();
 }
 
+void Shape::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    lower();
+}
+
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), m_brush);

@@ -26,6 +26,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A shape lies behind the controls around it: a shadow box shows only
+    // where the edit it shadows does not cover it.
+    void showEvent(QShowEvent* event) override;
 
 private:
     int m_tag = 0;

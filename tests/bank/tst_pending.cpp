@@ -69,6 +69,27 @@ class TstPending : public QObject {
 private slots:
     void initTestCase() { useSpanishFormats(); }
 
+    // On the demo company, a bank chosen with the mouse lists its transactions,
+    // also on the bank page the window opens with (no side-bar click first).
+    void demoBankChosenWithTheMouse() {
+        CompanyFixture company(CompanyFixture::Kind::Demo);
+        RecordingMessageBox boxes;
+        Program p;
+        showModule(p);
+        bank::PendingPage& page = *p.module.Pending;
+        controls::LookupCombo* bank = p.module.CBanco;
+        bank->showPopup();
+        QTreeView* view = bank->listView();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        const QRect row = view->visualRect(view->model()->index(0, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(bank->displayText(), QStringLiteral("Banco de Venezuela"));
+        QCOMPARE(descriptions(*page.NorvaListTransPendiente),
+                 QStringList({QStringLiteral("Alquiler de la oficina"),
+                              QStringLiteral("Cargo por servicio de internet")}));
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
     // A bank's transactions in key order; the choice is remembered.
     void bankListsItsTransactions() {
         BankCompany c;
