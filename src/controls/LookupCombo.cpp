@@ -228,6 +228,8 @@ void LookupCombo::setHighlightedRow(int row) {
 void LookupCombo::showPopup() {
     if (m_dropped)
         return;
+    // The list is a window of its own: it takes the selector's font.
+    m_popup->setFont(font());
     try {
         reload();
     } catch (const data::EngineError&) {
