@@ -1,6 +1,8 @@
 #include "accounts/BrowseRules.h"
 
 #include "accounts/OpenDocuments.h"
+#include "bank/Records.h"
+#include "core/Formats.h"
 
 namespace accounts {
 
@@ -111,6 +113,43 @@ void DocumentTotals::Add(const DocumentKind& kind, int type, core::Currency bala
         OwedTotal += balance;
     else if (type == kind.reducingType.toInt() || type == kind.ownType.toInt())
         ReducingTotal += balance;
+}
+
+QString SlotAmountText(core::Currency amount) {
+    QString text = bank::CurrencyText(amount);
+    text.replace(QLatin1Char('.'), core::Formats::current().decimalSeparator);
+    return text;
+}
+
+core::Currency SlotAmount(const QString& text) {
+    QString plain = text;
+    plain.replace(core::Formats::current().decimalSeparator, QLatin1Char('.'));
+    return bank::CurrencyFromText(plain);
+}
+
+void WriteBrowseMemory(QStringList& memory, int firstSlot, const BrowseMemory& saved) {
+    if (firstSlot < 0 || memory.size() < firstSlot + 6)
+        return;
+    memory[firstSlot] = QString::number(saved.typeIndex);
+    memory[firstSlot + 1] = SlotAmountText(saved.totals.OwedTotal);
+    memory[firstSlot + 2] = SlotAmountText(saved.totals.ReducingTotal);
+    memory[firstSlot + 3] = SlotAmountText(saved.totals.DocumentBalance());
+    memory[firstSlot + 4] = core::formatShortDate(saved.from);
+    memory[firstSlot + 5] = core::formatShortDate(saved.to);
+}
+
+std::optional<BrowseMemory> ReadBrowseMemory(const QStringList& memory, int firstSlot) {
+    if (firstSlot < 0 || memory.value(firstSlot).isEmpty())
+        return std::nullopt;
+    BrowseMemory saved;
+    bool ok = false;
+    const int index = memory.value(firstSlot).toInt(&ok);
+    saved.typeIndex = ok ? index : 0;
+    saved.totals.OwedTotal = SlotAmount(memory.value(firstSlot + 1));
+    saved.totals.ReducingTotal = SlotAmount(memory.value(firstSlot + 2));
+    saved.from = core::parseShortDate(memory.value(firstSlot + 4)).value_or(0);
+    saved.to = core::parseShortDate(memory.value(firstSlot + 5)).value_or(0);
+    return saved;
 }
 
 } // namespace accounts

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/Currency.h"
+#include "core/DateTime.h"
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // The rules of the browse of open documents (the customer page, the supplier
 // page and the documents-by-date page): the statement of a search and the
@@ -72,5 +75,34 @@ struct DocumentTotals {
     // Adds a document's balance to its side (a type of neither side adds nothing).
     void Add(const DocumentKind& kind, int type, core::Currency balance);
 };
+
+// What a page keeps of its last search in six consecutive texts of the module
+// window's ViewMemory (customer page from 4, supplier page from 10, documents
+// by date from 16): the entry of the type filter, OwedTotal, ReducingTotal,
+// DocumentBalance and the two dates of the range (an empty edit as the date
+// zero, which gives an empty edit back).
+inline constexpr int CustomerMemorySlot = 4;
+inline constexpr int SupplierMemorySlot = 10;
+inline constexpr int DateMemorySlot = 16;
+
+struct BrowseMemory {
+    int typeIndex = 0;
+    DocumentTotals totals;
+    core::TDateTime from = 0;
+    core::TDateTime to = 0;
+};
+
+// An amount as a slot keeps it: an exact decimal text with the decimal
+// separator of the formats in force ("120,5", "-0,0001"); and back, a text
+// that does not read giving 0.
+QString SlotAmountText(core::Currency amount);
+core::Currency SlotAmount(const QString& text);
+
+// Writes the six slots from `firstSlot` on; a memory too short for them is
+// left alone.
+void WriteBrowseMemory(QStringList& memory, int firstSlot, const BrowseMemory& saved);
+// The saved state, or nothing while the first slot is empty (the page was not
+// searched since the program started). A type entry that does not read gives 0.
+std::optional<BrowseMemory> ReadBrowseMemory(const QStringList& memory, int firstSlot);
 
 } // namespace accounts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace platform {
 
@@ -15,6 +16,19 @@ public:
     static bool acquire(const QString& name);
     // The lock file used for a name.
     static QString lockFile(const QString& name);
+    // Whether this process holds the lock.
+    static bool isHeld(const QString& name);
+
+    // A copy that holds the lock can be reached by a later start: it listens
+    // on a local socket beside the lock and runs `onSignal` (on the event
+    // loop) each time a later start calls signalRunning. False when the
+    // socket cannot be made (the copy stays unreachable, as without it).
+    static bool listen(const QString& name, std::function<void()> onSignal);
+    // Called by a start that found the lock taken: true when the running copy
+    // listens and was reached.
+    static bool signalRunning(const QString& name);
+    // The socket file used for a name.
+    static QString socketFile(const QString& name);
 
 private:
     static bool acquireLock(const QString& name);

@@ -2,6 +2,7 @@
 // window, applied each time the window is shown and after the configuration
 // page is saved.
 
+#include "accounts/AccountPages.h"
 #include "controls/LookupCombo.h"
 #include "controls/OutlookBar.h"
 #include "controls/TNorvaList.h"
@@ -12,6 +13,7 @@
 #include "shell/TAvisoTransaccionesPendientesForm.h"
 #include "shell/Tm3TransaccionesPendientesForm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
@@ -65,6 +67,22 @@ void Tm3TransaccionesPendientesForm::buildAccountControls() {
     connect(CheckPagar, &QCheckBox::clicked, this,
             &Tm3TransaccionesPendientesForm::CheckPagarClick);
 
+    // "Por &Cobrar", "Por &Pagar" and "&Fecha" of the menu "&Cuentas": the
+    // matching item of the side bar's "Cuentas", as if it were clicked there.
+    auto menuItem = [this](QAction* action, const QString& caption) {
+        connect(action, &QAction::triggered, this, [this, caption] {
+            for (int item = 0; item < OutlookBar->itemCount(GroupCuentas); ++item)
+                if (OutlookBar->itemCaption(GroupCuentas, item) == caption) {
+                    OutlookBar->clickItem(GroupCuentas, item);
+                    OutlookBar->setActiveGroup(GroupCuentas);
+                    return;
+                }
+        });
+    };
+    menuItem(MenuCtasCobrar, QStringLiteral("Por Cobrar"));
+    menuItem(MenuCtasPagar, QStringLiteral("Por Pagar"));
+    menuItem(MenuCtasFecha, QStringLiteral("Fecha"));
+
     CheckBCtsxCobrar = box(PanelReporte, QStringLiteral("CheckBCtsxCobrar"),
                            QStringLiteral("Cuentas por Cobrar"), 180, 106);
     CheckBCtsxPagar = box(PanelReporte, QStringLiteral("CheckBCtsxPagar"),
@@ -94,30 +112,41 @@ void Tm3TransaccionesPendientesForm::setTick(QCheckBox* box, bool ticked) {
 }
 
 // The pair "x Cobrar" / "x Pagar": the box clicked is ticked, the other is
-// not. The search of the documents-by-date page follows here once that page
-// is built (it runs only while the page is visible).
+// not, and the documents-by-date page is searched for the kind ticked (only
+// while that page is shown).
 void Tm3TransaccionesPendientesForm::CheckCobrarClick() {
+    if (Accounts) {
+        Accounts->CheckCobrarClick();
+        return;
+    }
     CheckCobrar->setChecked(true);
     CheckPagar->setChecked(false);
 }
 
 void Tm3TransaccionesPendientesForm::CheckPagarClick() {
+    if (Accounts) {
+        Accounts->CheckPagarClick();
+        return;
+    }
     CheckPagar->setChecked(true);
     CheckCobrar->setChecked(false);
 }
 
 // The items of the "Cuentas" group open the customer page, the supplier page
-// and the documents-by-date page; the pages fill themselves when they are built.
+// and the documents-by-date page, each with the state of its last search.
 void Tm3TransaccionesPendientesForm::OutlookListCuentasItems0Click() {
-    ShowPanel(false, false, false, false, true, false, false);
+    if (Accounts)
+        Accounts->ShowCustomerPage();
 }
 
 void Tm3TransaccionesPendientesForm::OutlookListCuentasItems1Click() {
-    ShowPanel(false, false, false, false, true, false, false);
+    if (Accounts)
+        Accounts->ShowSupplierPage();
 }
 
 void Tm3TransaccionesPendientesForm::OutlookListCuentasItems2Click() {
-    ShowPanel(false, false, false, false, false, false, true);
+    if (Accounts)
+        Accounts->ShowDatePage();
 }
 
 void Tm3TransaccionesPendientesForm::AddOutlookItem(int index, int pictureIndex,

@@ -1,5 +1,6 @@
 #include "shell/Tm3TransaccionesPendientesForm.h"
 
+#include "accounts/AccountPages.h"
 #include "accounts/DueRangesPanel.h"
 #include "accounts/OpenDocuments.h"
 #include "bank/DueInstallments.h"
@@ -11,6 +12,7 @@
 #include "controls/OutlookBar.h"
 #include "controls/TNorvaDateEdit.h"
 #include "data/EngineError.h"
+#include "notice/NoticeScheduler.h"
 #include "platform/AccessMarker.h"
 #include "platform/Clock.h"
 #include "platform/HelpViewer.h"
@@ -18,6 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemInfo.h"
+#include "reports/ReportPage.h"
 #include "shell/AppIcon.h"
 #include "shell/Application.h"
 #include "shell/CompanyData.h"
@@ -78,12 +81,31 @@ Tm3TransaccionesPendientesForm::Tm3TransaccionesPendientesForm(
     // ---- Receivables and payables: the due-date analysis panel, in front of
     // the work panels when shown.
     PanelTiempoVencimiento = new accounts::DueRangesPanel(*this, PanelReporte->parentWidget());
+    Accounts = new accounts::AccountPages(*this);
     // ---- end of receivables and payables
+    // ---- Reports: the report page over the placeholders of PanelReporte.
+    Reports = new reports::ReportPage(*this);
+    // ---- end of reports
     if (m_tray)
         m_tray->setModuleWindow(this);
+    // ---- Notification: the scheduler of the two timers and the notice
+    // window's link back to this window (its totals, settings and timer).
+    Scheduler = std::make_unique<notice::NoticeScheduler>(*this);
+    if (m_notice)
+        m_notice->setModuleWindow(this);
+    connect(MenuVentanaAviso, &QAction::triggered, this,
+            &Tm3TransaccionesPendientesForm::VentanaAviso1Click);
+    connect(MenuActualizarDatos, &QAction::triggered, this,
+            &Tm3TransaccionesPendientesForm::ActualizarDatos1Click);
+    // ---- end of notification
 }
 
-Tm3TransaccionesPendientesForm::~Tm3TransaccionesPendientesForm() = default;
+Tm3TransaccionesPendientesForm::~Tm3TransaccionesPendientesForm() {
+    // ---- Notification: the notice window outlives this window.
+    if (m_notice)
+        m_notice->setModuleWindow(nullptr);
+    // ---- end of notification
+}
 
 QWidget* Tm3TransaccionesPendientesForm::buildPanel(const QString& name, const QString&) {
     auto* panel = new QWidget(this);
@@ -246,7 +268,7 @@ void Tm3TransaccionesPendientesForm::outlookItemClicked(int group, int item) {
         if (item == 0 || item == 1 || item == 2)
             bankItemClicked(item);
         else if (item == 3)
-            ShowPanel(false, false, false, true, false, false, false);
+            Reports->ShowReportPage();
     } else if (group == GroupCuentas) {
         // The items come and go with the inclusion: each is known by its caption.
         const QString caption = OutlookBar->itemCaption(group, item);
@@ -540,9 +562,25 @@ void Tm3TransaccionesPendientesForm::MenuAyudaClick() {
     platform::HelpViewer::showTopic(platform::paths::helpFile(WorkFolder), HelpContext);
 }
 
-void Tm3TransaccionesPendientesForm::TimerEsperaTimer() {}
+// ---- Notification ------------------------------------------------------------
 
-void Tm3TransaccionesPendientesForm::TimerBusquedaTimer() {}
+void Tm3TransaccionesPendientesForm::TimerEsperaTimer() {
+    Scheduler->Check();
+}
+
+void Tm3TransaccionesPendientesForm::TimerBusquedaTimer() {
+    Scheduler->Reload();
+}
+
+void Tm3TransaccionesPendientesForm::VentanaAviso1Click() {
+    Scheduler->RequestNotice();
+}
+
+void Tm3TransaccionesPendientesForm::ActualizarDatos1Click() {
+    Scheduler->Reload();
+}
+
+// ---- end of notification ---------------------------------------------------------
 
 // ---- Pending bank transactions ---------------------------------------------
 
@@ -602,8 +640,16 @@ void Tm3TransaccionesPendientesForm::ClearInstallmentDetail() {
     Maintenance->ClearInstallmentDetail();
 }
 
-void Tm3TransaccionesPendientesForm::ResetNoticeBankPart() {}
+// ---- Notification: the notice window's side of RefreshDueInstallments.
+void Tm3TransaccionesPendientesForm::ResetNoticeBankPart() {
+    if (m_notice)
+        m_notice->ClearBankLists();
+}
 
-void Tm3TransaccionesPendientesForm::UpdateNoticeAfterRefresh() {}
+void Tm3TransaccionesPendientesForm::UpdateNoticeAfterRefresh() {
+    if (m_notice)
+        m_notice->UpdateAfterBankRefresh();
+}
+// ---- end of notification
 
 } // namespace shell

@@ -9,6 +9,7 @@
 #include "shell/TEForm.h"
 
 #include <QStringList>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -28,8 +29,9 @@ class TNorvaList;
 } // namespace controls
 
 namespace accounts {
+class AccountPages;
 class DueRangesPanel;
-}
+} // namespace accounts
 
 namespace bank {
 class InstallmentMaintenance;
@@ -37,6 +39,14 @@ class LookupSelection;
 class NewTransactionPage;
 class PendingPage;
 } // namespace bank
+
+namespace notice {
+class NoticeScheduler;
+}
+
+namespace reports {
+class ReportPage;
+}
 
 namespace shell {
 
@@ -218,7 +228,22 @@ public:
     // "Definir Vencimientos": the day ranges and the type of the due-date
     // analysis, a layer over the window opened from the report page.
     accounts::DueRangesPanel* PanelTiempoVencimiento = nullptr;
+    // The pages of the side bar's "Cuentas": the open documents of one
+    // customer or supplier (PanelCuentas) and of every party by due date
+    // (PanelFechaCtas), with their searches and saved states.
+    accounts::AccountPages* Accounts = nullptr;
     // ---- end of receivables and payables ------------------------------------
+
+    // ---- Reports --------------------------------------------------------------
+    // The report page "Informes" (PanelReporte): its choices, the preview, the
+    // printer and the lists' print entry points.
+    reports::ReportPage* Reports = nullptr;
+    // ---- end of reports ---------------------------------------------------------
+
+    // ---- Notification ---------------------------------------------------------
+    // The reload and the notice check behind TimerBusqueda and TimerEspera.
+    std::unique_ptr<notice::NoticeScheduler> Scheduler;
+    // ---- end of notification ----------------------------------------------------
 
     TAvisoTransaccionesPendientesForm* noticeWindow() const { return m_notice; }
     Tm3TrayIconTransaccionesPenForm* trayWindow() const { return m_tray; }
@@ -236,8 +261,13 @@ public slots:
     // The pair "x Cobrar" / "x Pagar" of the documents-by-date page.
     void CheckCobrarClick();
     void CheckPagarClick();
+    // ---- Notification: the notice check, the reload, "&Ventana de Aviso" and
+    // "Actualizar &Datos".
     void TimerEsperaTimer();
     void TimerBusquedaTimer();
+    void VentanaAviso1Click();
+    void ActualizarDatos1Click();
+    // ---- end of notification
 
 protected:
     void FormShow() override;

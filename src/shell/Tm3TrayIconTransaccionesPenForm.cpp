@@ -1,11 +1,18 @@
 #include "shell/Tm3TrayIconTransaccionesPenForm.h"
 
+#include "bank/NewTransactionPage.h"
+#include "notice/NoticeScheduler.h"
+#include "notice/Tm3AvisoTiempoForm.h"
 #include "platform/MessageBoxService.h"
 #include "shell/AppIcon.h"
 #include "shell/Application.h"
+#include "shell/SettingsPage.h"
+#include "shell/TAvisoTransaccionesPendientesForm.h"
 #include "shell/Tm3TransaccionesPendientesForm.h"
 
+#include <QCheckBox>
 #include <QMenu>
+#include <QStackedWidget>
 #include <QTimer>
 
 namespace shell {
@@ -35,8 +42,12 @@ Tm3TrayIconTransaccionesPenForm::Tm3TrayIconTransaccionesPenForm(QWidget* parent
     Cerrar1->setObjectName(QStringLiteral("Cerrar1"));
 
     kbTrayIcon1 = new QSystemTrayIcon(appIcon(), this);
+    kbTrayIcon1->setObjectName(QStringLiteral("kbTrayIcon1"));
     kbTrayIcon1->setToolTip(QStringLiteral("Monvela"));
+    // The right button opens the menu (the system places it at the pointer).
     kbTrayIcon1->setContextMenu(PopupMenu1);
+    connect(kbTrayIcon1, &QSystemTrayIcon::activated, this,
+            &Tm3TrayIconTransaccionesPenForm::activated);
 }
 
 Tm3TrayIconTransaccionesPenForm::~Tm3TrayIconTransaccionesPenForm() {
@@ -53,19 +64,71 @@ void Tm3TrayIconTransaccionesPenForm::hideIcon() {
     kbTrayIcon1->hide();
 }
 
+void Tm3TrayIconTransaccionesPenForm::activated(QSystemTrayIcon::ActivationReason reason) {
+    // Double clicks do nothing of their own.
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        kbTrayIcon1Click(Button::Left);
+        break;
+    case QSystemTrayIcon::Context:
+        kbTrayIcon1Click(Button::Right);
+        break;
+    case QSystemTrayIcon::MiddleClick:
+        kbTrayIcon1Click(Button::Middle);
+        break;
+    default:
+        break;
+    }
+}
+
+void Tm3TrayIconTransaccionesPenForm::kbTrayIcon1Click(Button button) {
+    if (!m_module)
+        return;
+    TAvisoTransaccionesPendientesForm* notice = m_module->noticeWindow();
+    if (notice && !m_module->SoundOff && notice->SoundDeviceOpen())
+        notice->StopSound();
+    // Typing the installments of a new transaction: nothing more.
+    if (m_module->PanelNuevo->isVisible() && m_module->NewTransaction &&
+        m_module->NewTransaction->PageControlNuevo->currentWidget() ==
+            m_module->NewTransaction->TabNuevaTrans2)
+        return;
+    if (button == Button::Left)
+        VisualizarVentanadeAviso1Click();
+}
+
 void Tm3TrayIconTransaccionesPenForm::Abrir1Click() {
     if (!m_module)
         return;
-    if (!m_module->isVisible())
-        m_module->show();
+    if (m_module->isVisible()) {
+        m_module->raise();
+        m_module->FocusField(m_module);
+        return;
+    }
+    m_module->show();
     m_module->raise();
-    m_module->activateWindow();
-    m_module->FocusField(m_module);
+    // The postpone dialog keeps the focus while it is open.
+    TAvisoTransaccionesPendientesForm* notice = m_module->noticeWindow();
+    if (notice && notice->PostponeDialog()) {
+        notice::Tm3AvisoTiempoForm* dialog = notice->PostponeDialog();
+        dialog->raise();
+        m_module->FocusField(dialog);
+    } else {
+        m_module->FocusField(m_module);
+    }
 }
 
 void Tm3TrayIconTransaccionesPenForm::VisualizarVentanadeAviso1Click() {
     if (!m_module)
         return;
+    TAvisoTransaccionesPendientesForm* notice = m_module->noticeWindow();
+    if (m_module->PanelConfig->CDesactivarVentana->isChecked()) {
+        platform::showInformation(nullptr, notice::NoticeOffMessage);
+        return;
+    }
+    if (notice && notice->isOnScreen()) {
+        notice->BringToForeground();
+        return;
+    }
     // The notice check runs at once; it shows the notice only if something is due.
     m_module->TimerEspera->setInterval(1);
 }

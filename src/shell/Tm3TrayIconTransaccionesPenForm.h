@@ -32,7 +32,14 @@ public:
     QAction* Acercade1;
     QAction* Cerrar1;
 
+    // The mouse button of a click on the icon.
+    enum class Button { Left, Right, Middle };
+
 public slots:
+    // A click on the icon: the sound stops; the left button shows the notice
+    // (as "&Ver Ventana de Aviso"), unless installments are being typed on
+    // the new-transaction page.
+    void kbTrayIcon1Click(Button button);
     void Abrir1Click();
     void VisualizarVentanadeAviso1Click();
     void Configurar1Click();
@@ -40,6 +47,8 @@ public slots:
     void Cerrar1Click();
 
 private:
+    void activated(QSystemTrayIcon::ActivationReason reason);
+
     Tm3TransaccionesPendientesForm* m_module = nullptr;
     bool m_iconShown = false;
 };

@@ -1,4 +1,5 @@
 #include "accounts/BrowseRules.h"
+#include "core/Formats.h"
 #include "data/Query.h"
 #include "support/CompanyFixture.h"
 #include "support/SetClock.h"
@@ -240,6 +241,80 @@ private slots:
         for (; !query.eof(); query.next())
             found << query.fieldByName(kind.documentPrefix + QStringLiteral("_NUMERO")).asString();
         QCOMPARE(found, numbers);
+    }
+
+    // The saved state of a page in its six slots, written and read back under
+    // the separators in force; an empty first slot is a page never searched.
+    void savedState_data() {
+        QTest::addColumn<QChar>("decimal");
+        QTest::addColumn<int>("typeIndex");
+        QTest::addColumn<qint64>("owed");
+        QTest::addColumn<qint64>("reducing");
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("comma, both dates")
+            << QChar(',') << 1 << qint64(1205000) << qint64(300000) << Today - 30 << Today
+            << QStringList{"1", "120,5", "30", "90,5", "10/04/2026", "10/05/2026"};
+        QTest::newRow("point, empty from-date, ten-thousandths")
+            << QChar('.') << 5 << qint64(1) << qint64(123456789) << 0.0 << Today + 1
+            << QStringList{"5", "0.0001", "12345.6789", "-12345.6788", "30/12/1899", "11/05/2026"};
+        QTest::newRow("nothing found, no range")
+            << QChar(',') << 0 << qint64(0) << qint64(0) << 0.0 << 0.0
+            << QStringList{"0", "0", "0", "0", "30/12/1899", "30/12/1899"};
+    }
+    void savedState() {
+        QFETCH(QChar, decimal);
+        QFETCH(int, typeIndex);
+        QFETCH(qint64, owed);
+        QFETCH(qint64, reducing);
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(QStringList, texts);
+        const core::Formats before = core::Formats::current();
+        core::Formats f = before;
+        f.decimalSeparator = decimal;
+        f.thousandSeparator = decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        f.dateSeparator = QLatin1Char('/');
+        core::Formats::setCurrent(f);
+
+        QStringList memory(22);
+        QVERIFY(!ReadBrowseMemory(memory, 10));
+        BrowseMemory saved;
+        saved.typeIndex = typeIndex;
+        saved.totals.OwedTotal = Currency::fromRaw(owed);
+        saved.totals.ReducingTotal = Currency::fromRaw(reducing);
+        saved.from = from;
+        saved.to = to;
+        WriteBrowseMemory(memory, 10, saved);
+        QCOMPARE(memory.mid(10, 6), texts);
+        QCOMPARE(memory.mid(0, 10), QStringList(10));
+        QCOMPARE(memory.mid(16), QStringList(6));
+
+        const std::optional<BrowseMemory> back = ReadBrowseMemory(memory, 10);
+        QVERIFY(back);
+        QCOMPARE(back->typeIndex, typeIndex);
+        QCOMPARE(back->totals.OwedTotal.raw(), owed);
+        QCOMPARE(back->totals.ReducingTotal.raw(), reducing);
+        QCOMPARE(back->totals.DocumentBalance().raw(), owed - reducing);
+        QCOMPARE(back->from, from);
+        QCOMPARE(back->to, to);
+        core::Formats::setCurrent(before);
+    }
+
+    // Slots that do not read give an entry and amounts of 0 and empty dates;
+    // a memory too short is left alone.
+    void unreadableSlots() {
+        QStringList memory{"x", "1,2,3", "", "", "32/13/2026", "abc"};
+        const std::optional<BrowseMemory> back = ReadBrowseMemory(memory, 0);
+        QVERIFY(back);
+        QCOMPARE(back->typeIndex, 0);
+        QCOMPARE(back->totals.OwedTotal.raw(), qint64(0));
+        QCOMPARE(back->from, 0.0);
+        QCOMPARE(back->to, 0.0);
+        QStringList tooShort(20);
+        WriteBrowseMemory(tooShort, 16, BrowseMemory());
+        QCOMPARE(tooShort, QStringList(20));
     }
 
 private:
