@@ -21,7 +21,6 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
