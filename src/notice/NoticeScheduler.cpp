@@ -84,8 +84,11 @@ void NoticeScheduler::checkSteps() {
     shell::Tm3TransaccionesPendientesForm& m = m_module;
     shell::TAvisoTransaccionesPendientesForm* notice = m.noticeWindow();
     const shell::SettingsPage& page = *m.PanelConfig;
-    if (!notice)
+    if (!notice) {
+        m.TimerEspera->setInterval(CheckIntervalMs);
+        m.TimerEspera->start();
         return;
+    }
 
     // Installments: each renewed once if it carries a period code, and handed
     // over when its time of day has come (or at once after the start day).

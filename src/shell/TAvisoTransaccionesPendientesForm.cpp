@@ -44,7 +44,6 @@ constexpr int PanelHeight = 151;
 constexpr int ButtonWidth = 71;
 constexpr int ButtonHeight = 19;
 constexpr int CardHeight = 43;
-constexpr int HelpContext = 10;
 // The pause of one step of the rise and the fall, so the movement can be seen
 // (205 steps take about half a second).
 constexpr unsigned long StepPauseUs = 2500;
@@ -104,7 +103,6 @@ TAvisoTransaccionesPendientesForm::TAvisoTransaccionesPendientesForm(QWidget* pa
     setWindowTitle(QStringLiteral("m3AvisoForm"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(ClientWidth, ClientHeight);
-    setProperty("helpContext", HelpContext);
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     setPalette(silver);
@@ -233,6 +231,11 @@ void TAvisoTransaccionesPendientesForm::buildButtonGroup() {
     QPalette white = fcButtonGroup1->palette();
     white.setColor(QPalette::Window, Qt::white);
     fcButtonGroup1->setPalette(white);
+    // The button that is down shows it.
+    fcButtonGroup1->setStyleSheet(
+        QStringLiteral("QPushButton { background: white; border: 1px solid #a0a0a0; padding: 0; }"
+                       "QPushButton:checked { background: #d4dcec; border: 1px solid #506c9c; }"
+                       "QPushButton:disabled { color: #a0a0a0; }"));
 
     auto button = [this](const QString& name, const QString& caption, int column) {
         auto* b = new QPushButton(caption, fcButtonGroup1);
