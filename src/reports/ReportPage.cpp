@@ -12,9 +12,11 @@
 #include "controls/TNorvaList.h"
 #include "controls/TNorvaNumberEdit.h"
 #include "platform/MessageBoxService.h"
+#include "reports/ExportPanel.h"
 #include "reports/TReporteTransaccionesPendientes.h"
 #include "reports/engine/PreviewDialog.h"
 #include "reports/engine/Print.h"
+#include "reports/export/ExportFormat.h"
 #include "shell/SettingsPage.h"
 #include "shell/TAvisoTransaccionesPendientesForm.h"
 #include "shell/Tm3TransaccionesPendientesForm.h"
@@ -37,6 +39,7 @@ namespace {
 const QString NoSectionText = QStringLiteral("Seleccione una operación a incluir en el reporte!");
 const QString NoDataText = QStringLiteral("Archivo sin información.");
 const QString NoSelectionText = QStringLiteral("Seleccione un ítem antes de imprimir!");
+const QString CannotSaveText = QStringLiteral("El archivo no puede ser grabado.");
 
 constexpr int ButtonTop = 359;
 constexpr int ButtonWidth = 75;
@@ -197,7 +200,9 @@ void ReportPage::build() {
         makeButton(panel, QStringLiteral("BImpresora004"), QStringLiteral("&Impresora"), 177);
     BPreliminar003 =
         makeButton(panel, QStringLiteral("BPreliminar003"), QStringLiteral("&Preliminar"), 260);
+    connect(BExportar019, &QPushButton::clicked, this, &ReportPage::BExportar019Click);
     connect(BAvanzado025, &QPushButton::clicked, this, &ReportPage::BAvanzado025Click);
+    PanelExportar = new ExportPanel(m_form, *this, panel->parentWidget());
     connect(BImpresora004, &QPushButton::clicked, this, &ReportPage::BImpresora004Click);
     connect(BPreliminar003, &QPushButton::clicked, this, &ReportPage::BPreliminar003Click);
 
@@ -430,6 +435,46 @@ void ReportPage::BPreliminar003Click() {
 
 void ReportPage::BImpresora004Click() {
     startRun(BImpresora004);
+}
+
+void ReportPage::BExportar019Click() {
+    PanelExportar->BExportar019Click();
+}
+
+ReportPage::ExportOutcome ReportPage::ExportReport(bool dueDate, exporting::ExportFormat format,
+                                                   const QString& path) {
+    const bool savedReport = format == exporting::ExportFormat::Pravix;
+    ExportOutcome outcome = ExportOutcome::NotWritten;
+    const ExportHandler previous = Exporter;
+    Exporter = [&](TransactionsReportForm& report) {
+        engine::PageStore store;
+        bool prepared = false;
+        try {
+            prepared = report.Prepare(store);
+        } catch (...) {
+            if (!savedReport)
+                throw;
+        }
+        // A pass cancelled or failed leaves no file: the old one, if any, stays.
+        if (!prepared) {
+            if (savedReport)
+                platform::showWarning(&m_form, CannotSaveText);
+            return;
+        }
+        QString error;
+        if (exporting::exportStore(format, store, path, &error)) {
+            outcome = ExportOutcome::Written;
+        } else if (savedReport) {
+            platform::showWarning(&m_form, CannotSaveText);
+        } else {
+            platform::showError(&m_form, error);
+            outcome = ExportOutcome::Failed;
+        }
+    };
+    guardedHandler(&m_form, [&] { RunReport(dueDate, nullptr, true); });
+    Exporter = previous;
+    freeReport();
+    return outcome;
 }
 
 void ReportPage::startRun(QObject* sender) {

@@ -2,6 +2,7 @@
 
 #include "reports/ReportQueries.h"
 #include "reports/TReporteTransVencimiento.h"
+#include "reports/export/ExportFormat.h"
 
 #include <QObject>
 #include <functional>
@@ -31,6 +32,7 @@ namespace engine {
 class PreviewDialog;
 }
 
+class ExportPanel;
 class TransactionsReportForm;
 class TReporteTransaccionesPendientes;
 
@@ -90,6 +92,8 @@ public:
     QPushButton* BAvanzado025;
     QPushButton* BImpresora004;
     QPushButton* BPreliminar003;
+    // "Exportación", in front of the page while it shows.
+    ExportPanel* PanelExportar;
 
     // The last run built by the page has rows.
     bool ReportHasData = false;
@@ -125,6 +129,16 @@ public:
     using ExportHandler = std::function<void(TransactionsReportForm&)>;
     ExportHandler Exporter;
 
+    // How an export ended: the file written; not written, with the reason shown
+    // and the panel to stay open; or not written and the panel to close (the
+    // run cancelled or failed with its own message, or the saved report refused).
+    enum class ExportOutcome { Written, Failed, NotWritten };
+    // The export branch of the runner: the report of the kind (the due-date
+    // report with dueDate) built from the page's choices, prepared in full
+    // and written to `path` in `format`, then freed. Neither a section nor rows
+    // are required: a report without rows is written as the engine lays it out.
+    ExportOutcome ExportReport(bool dueDate, exporting::ExportFormat format, const QString& path);
+
     // The list entry points (here and in the notice window): the section boxes
     // set as given ("Días de Vencimientos" for the due-date report, which holds
     // "Condiciones" at "Por Pagar"), the windows disabled, the report created
@@ -142,6 +156,8 @@ public:
 public slots:
     void BPreliminar003Click();
     void BImpresora004Click();
+    // "&Exportar": the export panel.
+    void BExportar019Click();
     // "Condiciones": "Por Pagar" while "Días de Vencimientos" is ticked.
     void RadioGroupReporteClick();
     // "Días de Vencimientos": every click sets "Condiciones" to "Por Pagar".
