@@ -1,13 +1,39 @@
 #include "controls/DropDown.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QWidget>
 
 namespace controls {
+
+namespace {
+
+// The application's style with a small icon size of 10 pixels, which makes an
+// edit's side button 16 pixels wide with 2 of margin.
+class NarrowSideButtonStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_SmallIconSize)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+QAction* addDropDownButton(QLineEdit* edit) {
+    // One style for every such edit, alive as long as the program.
+    static NarrowSideButtonStyle* style = new NarrowSideButtonStyle;
+    edit->setStyle(style);
+    return edit->addAction(dropDownIcon(), QLineEdit::TrailingPosition);
+}
 
 void showDropDown(QWidget* popup, QWidget* anchor) {
     popup->adjustSize();

@@ -2,6 +2,9 @@
 
 #include <QIcon>
 
+class QAction;
+class QLineEdit;
+
 class QWidget;
 
 namespace controls {
@@ -12,5 +15,11 @@ void showDropDown(QWidget* popup, QWidget* anchor);
 
 // The small arrow of the button glued to an edit that drops a pop-up down.
 QIcon dropDownIcon();
+
+// Glues the drop-down button to the end of an edit as narrow as the designs'
+// buttons: Qt sizes an edit's side buttons by the style's small icon size,
+// which would take a quarter of an 81-pixel date edit and scroll the first
+// digits of "11/12/2026" out of sight.
+QAction* addDropDownButton(QLineEdit* edit);
 
 } // namespace controls

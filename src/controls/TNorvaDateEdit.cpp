@@ -29,7 +29,7 @@ bool isPassingFocus(Qt::FocusReason reason) {
 
 TNorvaDateEdit::TNorvaDateEdit(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(false);
-    m_buttonAction = addAction(dropDownIcon(), QLineEdit::TrailingPosition);
+    m_buttonAction = addDropDownButton(this);
     m_buttonAction->setObjectName(QStringLiteral("calendarButton"));
     connect(m_buttonAction, &QAction::triggered, this, &TNorvaDateEdit::DropDown);
 }

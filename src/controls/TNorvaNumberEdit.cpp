@@ -27,7 +27,7 @@ bool isPassingFocus(Qt::FocusReason reason) {
 TNorvaNumberEdit::TNorvaNumberEdit(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAcceptDrops(false);
-    m_buttonAction = addAction(dropDownIcon(), QLineEdit::TrailingPosition);
+    m_buttonAction = addDropDownButton(this);
     m_buttonAction->setObjectName(QStringLiteral("calculatorButton"));
     m_buttonAction->setVisible(false);
     connect(m_buttonAction, &QAction::triggered, this, &TNorvaNumberEdit::DropDown);

@@ -338,6 +338,21 @@ private slots:
         QCOMPARE(edit->Date(), date.isValid() ? core::dt::fromDate(date) : 0.0);
     }
 
+    // A date edit of the designs' width (81 pixels, the design font) shows a
+    // whole date beside its button: the text does not scroll whether the caret
+    // is at its start or at its end.
+    void aWholeDateFitsBesideTheButton() {
+        Window w;
+        auto* edit = new TNorvaDateEdit(&w);
+        edit->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        edit->setGeometry(0, 0, 81, 21);
+        edit->SetDate(core::dt::encodeDate(2026, 12, 28));
+        edit->setCursorPosition(0);
+        const QImage atStart = edit->grab().toImage();
+        edit->setCursorPosition(int(edit->text().size()));
+        QCOMPARE(edit->grab().toImage(), atStart);
+    }
+
     void dateReadAndWritten() {
         auto edit = std::make_unique<TNorvaDateEdit>();
         QCOMPARE(edit->Date(), 0.0);
