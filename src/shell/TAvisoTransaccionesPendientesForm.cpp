@@ -1,22 +1,35 @@
 #include "shell/TAvisoTransaccionesPendientesForm.h"
 
+#include "accounts/AccountPages.h"
+#include "accounts/DueRangesPanel.h"
 #include "accounts/TCuentas.h"
+#include "bank/InstallmentMaintenance.h"
+#include "bank/PageSupport.h"
+#include "bank/PendingPage.h"
 #include "bank/Records.h"
 #include "controls/Fonts.h"
 #include "controls/ListPainting.h"
+#include "controls/LookupCombo.h"
+#include "controls/OutlookBar.h"
 #include "controls/RowTexts.h"
+#include "controls/TNorvaDateEdit.h"
 #include "controls/TNorvaList.h"
 #include "controls/TNorvaNumberEdit.h"
 #include "core/Formats.h"
 #include "notice/NoticePictures.h"
 #include "notice/Tm3AvisoTiempoForm.h"
+#include "platform/Clock.h"
 #include "platform/MessageBoxService.h"
 #include "platform/SoundPlayer.h"
+#include "reports/ReportPage.h"
+#include "reports/ReportQueries.h"
+#include "reports/TransactionsReportForm.h"
 #include "shell/Application.h"
 #include "shell/Settings.h"
 #include "shell/SettingsPage.h"
 #include "shell/Tm3TransaccionesPendientesForm.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -29,6 +42,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -54,6 +68,12 @@ const QString PayableSummary = QStringLiteral("Cuentas por Pagar          : ");
 const QString SoundError = QStringLiteral(
     "Error al cargar archivo de sonido, verifique la ruta del archivo en la configuración.");
 const QString PostponeWriteError = QStringLiteral("Error al guardar el tiempo de próximo aviso.");
+const QString NoItemToView = QStringLiteral("Seleccione un ítem para ver!");
+const QString NoItemToPay = QStringLiteral("Seleccione un ítem a pagar!");
+const QString NoItemToPrint = QStringLiteral("Seleccione un ítem antes de imprimir!");
+const QString NothingInRange = QStringLiteral("No existen transacciones vencidas en ese período.");
+const QString GroupingError = QStringLiteral(
+    "Error al ejecutar la búsqueda y muestra de las transacciones pendientes vencidas.");
 
 QFont arial11(bool bold = false) {
     QFont f(QStringLiteral("Arial"));
@@ -89,6 +109,43 @@ void documentCard(const accounts::TCuentas& r, int kind, QString& line1, QString
     line1 = r.Descripcion;
     line2 = QStringLiteral("Monto: ") + controls::CardAmountText(r.SaldoDocumento);
     picture = kind == 1 ? 2 : 3;
+}
+
+// The record of the list's selected row; none without a selected row.
+controls::ListRecordPtr selectedRecord(const controls::TNorvaList* list) {
+    if (!list)
+        return nullptr;
+    const int row = list->ItemIndex();
+    return row < 0 ? nullptr : list->SharedRecordAt(row);
+}
+
+// The last day of the notice horizon: today plus the days of EDiasAntes.
+core::TDateTime noticeHorizon(const Tm3TransaccionesPendientesForm& module) {
+    return platform::Clock::instance().today() + module.NoticeHorizonDays();
+}
+
+// Opens the page of a side-bar item as a click on it does (its handler, its
+// group made the open one), unless the item is selected with its page showing.
+// False when the group has no such item (a kind that is not included).
+bool openSideBarItem(Tm3TransaccionesPendientesForm& module, int group, const QString& caption,
+                     const QWidget* page) {
+    controls::OutlookBar* bar = module.OutlookBar;
+    int item = -1;
+    for (int i = 0; i < bar->itemCount(group) && item < 0; ++i)
+        if (bar->itemCaption(group, i) == caption)
+            item = i;
+    if (item < 0)
+        return false;
+    if (bar->selectedItem(group) != item || page->isHidden()) {
+        bar->clickItem(group, item);
+        bar->setActiveGroup(group);
+    }
+    return true;
+}
+
+void showModule(Tm3TransaccionesPendientesForm& module) {
+    if (!module.isVisible())
+        module.show();
 }
 
 } // namespace
@@ -295,15 +352,30 @@ void TAvisoTransaccionesPendientesForm::buildPopup() {
             &TAvisoTransaccionesPendientesForm::Regresar1Click);
     connect(Cerrar1, &QAction::triggered, this,
             &TAvisoTransaccionesPendientesForm::fcImageBtn1Click);
-    // "&Actualizar Datos" runs the reload at once, as its timer would.
-    connect(Actualizar, &QAction::triggered, this, [this] {
-        if (m_module)
-            m_module->TimerBusquedaTimer();
-    });
+    connect(Actualizar, &QAction::triggered, this,
+            &TAvisoTransaccionesPendientesForm::ActualizarClick);
+    connect(MenuIVer, &QAction::triggered, this, &TAvisoTransaccionesPendientesForm::MenuIVerClick);
+    connect(MenuIVerTodos, &QAction::triggered, this,
+            &TAvisoTransaccionesPendientesForm::MenuIVerTodosClick);
+    for (QAction* range : {Vencido1, Vencido2, Vencido3, Vencido4})
+        connect(range, &QAction::triggered, this, [this, range] { Vencido1Click(range); });
+    connect(Imprimir1, &QAction::triggered, this,
+            &TAvisoTransaccionesPendientesForm::Imprimir1Click);
+    connect(Visto1, &QAction::triggered, this, &TAvisoTransaccionesPendientesForm::Visto1Click);
     for (controls::TNorvaList* l :
          {NorvaListAvisoPen, NorvaListAvisoCobrar, NorvaListAvisoPagar, NorvaListVencimiento})
-        connect(l, &QWidget::customContextMenuRequested, this,
-                [this, l](const QPoint& at) { PopupAviso->popup(l->viewport()->mapToGlobal(at)); });
+        connect(l, &QWidget::customContextMenuRequested, this, [this, l](const QPoint& at) {
+            PopupAvisoPopup(l);
+            PopupAviso->popup(l->viewport()->mapToGlobal(at));
+        });
+    connect(NorvaListAvisoPen, &QAbstractItemView::doubleClicked, this,
+            &TAvisoTransaccionesPendientesForm::NorvaListAvisoPenDblClick);
+    connect(NorvaListAvisoCobrar, &QAbstractItemView::doubleClicked, this,
+            &TAvisoTransaccionesPendientesForm::NorvaListAvisoCobrarDblClick);
+    connect(NorvaListAvisoPagar, &QAbstractItemView::doubleClicked, this,
+            &TAvisoTransaccionesPendientesForm::NorvaListAvisoPagarDblClick);
+    connect(NorvaListVencimiento, &QAbstractItemView::doubleClicked, this,
+            &TAvisoTransaccionesPendientesForm::NorvaListVencimientoDblClick);
 }
 
 // ------------------------------------------------------------- creation, show
@@ -726,6 +798,272 @@ void TAvisoTransaccionesPendientesForm::NorvaListVencimientoDrawItem(QPainter& p
             LTitulo->setText(text);
     }
     drawCard(painter, *NorvaListVencimiento, kind, index, rect);
+}
+
+// ------------------------------------------------------- actions on the lists
+
+void TAvisoTransaccionesPendientesForm::ShowInstallmentDetail(bool enable) {
+    if (m_module && m_module->Maintenance)
+        m_module->Maintenance->ShowInstallmentDetail(enable);
+}
+
+void TAvisoTransaccionesPendientesForm::leaveModuleEdits() {
+    SettingsPage& page = *m_module->PanelConfig;
+    if (page.BCancelar2002->isEnabledTo(&page))
+        page.BCancelar2002Click();
+    bank::PendingPage* pending = m_module->Pending;
+    if (pending && !m_module->PanelPendiente->isHidden() &&
+        pending->PageControlPendientes->currentWidget() == pending->TabSheetMuestra)
+        pending->BTAnterior0032Click();
+}
+
+void TAvisoTransaccionesPendientesForm::openInstallment(controls::TNorvaList* list) {
+    const auto r = std::dynamic_pointer_cast<bank::TGirosReg>(selectedRecord(list));
+    if (!r || !m_module || !m_module->Maintenance)
+        return;
+    try {
+        leaveModuleEdits();
+        ShowInstallmentDetail(true);
+        bank::InstallmentMaintenance& d = *m_module->Maintenance;
+        // The picture and the kind only for a cheque or a debit note.
+        if (r->TipoTrans <= 1) {
+            d.ImagenDetalle->setPixmap(QPixmap::fromImage(ImageListAviso.value(r->TipoTrans)));
+            d.LTipoTrans->setText(r->TipoTrans == 0 ? QStringLiteral("Cheque")
+                                                    : QStringLiteral("Nota Débito"));
+        }
+        d.LDescrip->setText(r->Descripcion);
+        d.LFecha->setText(core::formatShortDate(r->FechaGiro));
+        d.LDetalleMonto->setText(bank::TrimmedAmount(r->MontoGiro));
+        d.LNroDoc->setText(QString::number(r->AutoIncKey));
+        d.LBanco->setText(r->Banco);
+        d.LBeneficiario->setText(r->Beneficiario);
+        d.LCoutaDetalle->setText(QString::number(r->Giro));
+        d.ImagenDetalle->update();
+        d.ImagenDetalle->show();
+        d.BProcesar022->setEnabled(true);
+    } catch (const std::exception& e) {
+        platform::showException(this, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TAvisoTransaccionesPendientesForm::openDocument(controls::TNorvaList* list, bool receivable) {
+    const auto r = std::dynamic_pointer_cast<accounts::TCuentas>(selectedRecord(list));
+    if (!r || !m_module || !m_module->Accounts)
+        return;
+    // A failure here only ends the steps: nothing is reported.
+    try {
+        Tm3TransaccionesPendientesForm& m = *m_module;
+        leaveModuleEdits();
+        showModule(m);
+        if (!openSideBarItem(m, Tm3TransaccionesPendientesForm::GroupCuentas,
+                             receivable ? QStringLiteral("Por Cobrar")
+                                        : QStringLiteral("Por Pagar"),
+                             m.PanelCuentas))
+            return;
+        m.EHastaCtas->SetDate(noticeHorizon(m));
+        controls::LookupCombo* party = receivable ? m.CClientes : m.CProveedores;
+        party->setDisplayText(r->Descripcion);
+        party->update();
+        if (receivable)
+            m.Accounts->BrowseCustomer();
+        else
+            m.Accounts->BrowseSupplier();
+        // The focus back on the notice list: the notice becomes the active
+        // window again, in front of the module window just shown.
+        if (NorvaListVencimiento->isHidden()) {
+            activateWindow();
+            FocusField(receivable ? NorvaListAvisoCobrar : NorvaListAvisoPagar);
+        }
+    } catch (...) {
+    }
+}
+
+void TAvisoTransaccionesPendientesForm::openSelected(controls::TNorvaList* list) {
+    switch (ListKind(list)) {
+    case 1:
+        openDocument(list, true);
+        break;
+    case 2:
+        openDocument(list, false);
+        break;
+    default:
+        openInstallment(list);
+        break;
+    }
+}
+
+void TAvisoTransaccionesPendientesForm::NorvaListAvisoPenDblClick() {
+    openInstallment(NorvaListAvisoPen);
+}
+
+void TAvisoTransaccionesPendientesForm::NorvaListAvisoCobrarDblClick() {
+    openDocument(NorvaListAvisoCobrar, true);
+}
+
+void TAvisoTransaccionesPendientesForm::NorvaListAvisoPagarDblClick() {
+    openDocument(NorvaListAvisoPagar, false);
+}
+
+void TAvisoTransaccionesPendientesForm::NorvaListVencimientoDblClick() {
+    openSelected(NorvaListVencimiento);
+}
+
+void TAvisoTransaccionesPendientesForm::PopupAvisoPopup(controls::TNorvaList* list) {
+    m_menuList = list;
+    if (m_module && m_module->PanelTiempoVencimiento) {
+        const accounts::DueRangesPanel& d = *m_module->PanelTiempoVencimiento;
+        Titulo->setTitle(d.ItemIndex() == int(accounts::DueAnalysis::PorVencer)
+                             ? QStringLiteral("Por V&encer entre")
+                             : QStringLiteral("Ver V&encidos entre"));
+        // The edits' texts as they show.
+        Vencido1->setText(d.EVencen1->text() + QStringLiteral("..") + d.EVencen2->text() +
+                          QStringLiteral("   días"));
+        Vencido2->setText(d.EVencen3->text() + QStringLiteral("..") + d.EVencen4->text() +
+                          QStringLiteral(" días"));
+        Vencido3->setText(d.EVencen5->text() + QStringLiteral("..") + d.EVencen6->text() +
+                          QStringLiteral(" días"));
+        Vencido4->setText(QStringLiteral("Mas de ") + d.EVencen7->text() + QStringLiteral(" días"));
+    }
+    const bool maturity = list == NorvaListVencimiento;
+    Visto1->setVisible(list == NorvaListAvisoPen || (maturity && DueListKind == 0));
+    Titulo->menuAction()->setVisible(!maturity);
+    Regresar1->setVisible(maturity);
+}
+
+void TAvisoTransaccionesPendientesForm::MenuIVerClick() {
+    if (!selectedRecord(m_menuList)) {
+        platform::showInformation(this, NoItemToView);
+        return;
+    }
+    openSelected(m_menuList);
+}
+
+void TAvisoTransaccionesPendientesForm::MenuIVerTodosClick() {
+    if (!m_module || !m_menuList)
+        return;
+    Tm3TransaccionesPendientesForm& m = *m_module;
+    const int tag = m_menuList->property("tag").toInt();
+    try {
+        showModule(m);
+        if (tag == 1 || tag == 4 || tag == 2 || tag == 5) {
+            const bool receivables = tag == 1 || tag == 4;
+            if (!m.Accounts || !openSideBarItem(m, Tm3TransaccionesPendientesForm::GroupCuentas,
+                                                QStringLiteral("Fecha"), m.PanelFechaCtas))
+                return;
+            m.EFechaHastaCts->SetDate(noticeHorizon(m));
+            // One of the pair: the other kind is not searched.
+            m.CheckCobrar->setChecked(receivables);
+            m.CheckPagar->setChecked(!receivables);
+            m.Accounts->BBuscarCts006Click();
+        } else {
+            if (!m.Pending || !openSideBarItem(m, Tm3TransaccionesPendientesForm::GroupPendientes,
+                                               QStringLiteral("Fecha"), m.PanelPendiente))
+                return;
+            m.EFechaHasta->SetDate(noticeHorizon(m));
+            m.Pending->BBuscar006Click();
+        }
+    } catch (const std::exception& e) {
+        platform::showException(this, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TAvisoTransaccionesPendientesForm::Vencido1Click(const QAction* item) {
+    controls::TNorvaList* list = m_menuList;
+    // The ranges are offered over the three announced lists only.
+    if (!item || !m_module || !m_module->PanelTiempoVencimiento || !list ||
+        list == NorvaListVencimiento)
+        return;
+    const int range = item->data().toInt();
+    const accounts::DueRangesPanel& d = *m_module->PanelTiempoVencimiento;
+    DueListKind = ListKind(list);
+    try {
+        NorvaListVencimiento->Clear();
+        for (int i = 0; i < list->Count(); ++i) {
+            const controls::ListRecordPtr record = list->SharedRecordAt(i);
+            core::TDateTime due = 0;
+            if (const auto* g = dynamic_cast<const bank::TGirosReg*>(record.get()))
+                due = g->FechaGiro;
+            else if (const auto* c = dynamic_cast<const accounts::TCuentas*>(record.get()))
+                due = c->FechaVencimiento;
+            else
+                continue;
+            // The edits are read for every item.
+            if (d.InRange(range, d.DayCount(due)))
+                NorvaListVencimiento->AddRecord(record);
+        }
+        if (NorvaListVencimiento->Count() == 0) {
+            platform::showInformation(this, NothingInRange);
+            return;
+        }
+        const QString count = QString::number(NorvaListVencimiento->Count());
+        if (range == 4) {
+            DueListTitle = QStringLiteral("     Con mas de ") + d.EVencen7->text() +
+                           QStringLiteral(" días: ") + count + QStringLiteral(" de ");
+        } else {
+            const controls::TNorvaNumberEdit* lower =
+                range == 1 ? d.EVencen1 : (range == 2 ? d.EVencen3 : d.EVencen5);
+            const controls::TNorvaNumberEdit* upper =
+                range == 1 ? d.EVencen2 : (range == 2 ? d.EVencen4 : d.EVencen6);
+            DueListTitle = QStringLiteral("     Entre ") + lower->text() + QStringLiteral(" y ") +
+                           upper->text() + QStringLiteral(" días: ") + count +
+                           QStringLiteral(" de ");
+        }
+        ShowNoticeList(false, false, false, true);
+        NorvaListVencimiento->viewport()->update();
+    } catch (...) {
+        platform::showError(this, GroupingError);
+    }
+}
+
+void TAvisoTransaccionesPendientesForm::Imprimir1Click() {
+    controls::TNorvaList* list = m_menuList;
+    if (!selectedRecord(list)) {
+        platform::showInformation(this, NoItemToPrint);
+        return;
+    }
+    if (!m_module || !m_module->Reports)
+        return;
+    // The whole report of the list's kind up to the notice horizon: the
+    // pending transactions report for an announced list, the due-date report
+    // for the maturity list.
+    const bool dueDate = list == NorvaListVencimiento;
+    const int kind = ListKind(list);
+    const core::TDateTime to = noticeHorizon(*m_module);
+    m_module->Reports->PrintListReport(
+        dueDate, kind == 0, kind == 1, kind == 2, [kind, to](reports::TransactionsReportForm& r) {
+            if (kind == 1)
+                r.BuildAccountsReportQuery(2, true, true, 0, to, true, true, true,
+                                           reports::ReceivablesReportHead(),
+                                           reports::ReceivablesPrefix, reports::CustomerPrefix,
+                                           QStringLiteral("7"), QString());
+            else if (kind == 2)
+                r.BuildAccountsReportQuery(2, true, true, 0, to, true, true, true,
+                                           reports::PayablesReportHead(), reports::PayablesPrefix,
+                                           reports::SupplierPrefix, QStringLiteral("8"), QString());
+            else
+                r.BuildBankReportQuery(2, 3, QString(), 0, to, QString(), false, QString());
+        });
+}
+
+void TAvisoTransaccionesPendientesForm::ActualizarClick() {
+    if (m_module)
+        m_module->TimerBusquedaTimer();
+}
+
+void TAvisoTransaccionesPendientesForm::Visto1Click() {
+    controls::TNorvaList* list = m_menuList;
+    if (!selectedRecord(list)) {
+        platform::showInformation(this, NoItemToPay);
+        return;
+    }
+    if (!m_module || !m_module->Maintenance)
+        return;
+    // Marked paid, the bank lists are emptied and the next check fills them again.
+    m_module->Maintenance->MarkInstallmentPaid(list);
+    if (list->Count() == 0) {
+        list->hide();
+        fcButtonGroup1fcImageBtn1->setEnabled(false);
+    }
 }
 
 } // namespace shell

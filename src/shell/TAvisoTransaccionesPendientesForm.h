@@ -169,6 +169,18 @@ public:
     // The postpone dialog while it is open.
     notice::Tm3AvisoTiempoForm* PostponeDialog() const;
 
+    // The module window's installment detail panel made the visible page: its
+    // caption labels enabled as given, the module window shown and switched
+    // to the side bar's "Detalle" of "Pendientes" unless it shows it already.
+    void ShowInstallmentDetail(bool enable);
+
+    // The pop-up menu prepared for the list it opens over (the menu's list):
+    // the captions of the day ranges from the edits as they show, "&Pagado"
+    // only over installments, the ranges or "&Regresar" by the list.
+    void PopupAvisoPopup(controls::TNorvaList* list);
+    // The list the pop-up menu was last opened over, which its items act on.
+    controls::TNorvaList* PopupList() const { return m_menuList; }
+
     // The row painting of the four lists (their draw-item handlers).
     void NorvaListAvisoPenDrawItem(QPainter& painter, int index, const QRect& rect);
     void NorvaListAvisoCobrarDrawItem(QPainter& painter, int index, const QRect& rect);
@@ -188,6 +200,27 @@ public slots:
     void LCtsxPagarClick();
     // Back from the maturity list to the list of its kind.
     void Regresar1Click();
+    // A double-click on a row: an installment opens the module window's
+    // detail panel with it; a receivable or payable opens the page of its
+    // party with the party's documents up to the notice horizon; a row of the
+    // maturity list is opened as a row of its kind.
+    void NorvaListAvisoPenDblClick();
+    void NorvaListAvisoCobrarDblClick();
+    void NorvaListAvisoPagarDblClick();
+    void NorvaListVencimientoDblClick();
+    // The items of the pop-up menu, acting on the menu's list: "&Ver" (the
+    // double-click of the selected row), "Ver T&odas" (every pending item of
+    // the list's kind up to the notice horizon in the module window), the
+    // range items under "Ver V&encidos entre" (the items of the list in that
+    // day range, in the maturity list), "&Imprimir" (the report of the list's
+    // kind), "&Actualizar Datos" (the reload, at once) and "&Pagado" (the
+    // selected installment marked paid).
+    void MenuIVerClick();
+    void MenuIVerTodosClick();
+    void Vencido1Click(const QAction* item);
+    void Imprimir1Click();
+    void ActualizarClick();
+    void Visto1Click();
 
 protected:
     void FormShow() override;
@@ -207,6 +240,13 @@ private:
                   const QRect& rect);
     void setCountTitle(int kind);
     void postpone();
+    // The double-click action of a list's kind on its selected row.
+    void openSelected(controls::TNorvaList* list);
+    void openInstallment(controls::TNorvaList* list);
+    void openDocument(controls::TNorvaList* list, bool receivable);
+    // An edit of the configuration page cancelled and the installments of one
+    // transaction left, as their own buttons do.
+    void leaveModuleEdits();
 
     Tm3TransaccionesPendientesForm* m_module = nullptr;
     QString m_mediaFile;
@@ -214,6 +254,7 @@ private:
     int m_slideTop = 0;    // the top the rise or the fall last gave the window
     bool m_rising = false; // a rise is in progress
     QPointer<TEForm> m_postpone;
+    controls::TNorvaList* m_menuList = nullptr; // the list the pop-up menu opened over
 };
 
 } // namespace shell
