@@ -7,7 +7,8 @@ MONVELA_PACKAGES=(
   fonts-liberation
   gstreamer1.0-plugins-good
   qt6-translations-l10n
-  poppler-utils
+  poppler-utils desktop-file-utils
+  clang libclang-rt-14-dev
 )
 
 monvela_install_deps() {

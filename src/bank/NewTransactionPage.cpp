@@ -3,6 +3,7 @@
 #include "bank/PageSupport.h"
 #include "bank/PendingPage.h"
 #include "bank/Schedule.h"
+#include "controls/DropDown.h"
 #include "controls/HeaderSections.h"
 #include "controls/ListPainting.h"
 #include "controls/LookupCombo.h"
@@ -244,6 +245,7 @@ void NewTransactionPage::buildSecondPage() {
     EHora->setProperty("Tag", 2);
     cboAM = makeChoice(ItemsPanel, QStringLiteral("cboAM"),
                        {QStringLiteral("AM"), QStringLiteral("PM")}, QRect(172, 0, 31, RowHeight));
+    controls::useNarrowArrow(cboAM);
     EMontoCuota = makeEdit<controls::TNorvaNumberEdit>(ItemsPanel, QStringLiteral("EMontoCuota"),
                                                        QRect(207, 0, 106, RowHeight));
     EMontoCuota->NorvaNumberObject().SetTipoDato(controls::TDato::Reales);

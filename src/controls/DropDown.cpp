@@ -1,6 +1,7 @@
 #include "controls/DropDown.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,9 +15,12 @@ namespace controls {
 
 namespace {
 
-// The application's style with a small icon size of 10 pixels, which makes an
-// edit's side button 16 pixels wide with 2 of margin.
-class NarrowSideButtonStyle : public QProxyStyle {
+constexpr int NarrowArrowWidth = 12;
+
+// The application's style with the designs' narrow drop-down buttons: a small
+// icon size of 10 pixels, which makes an edit's side button 16 pixels wide with
+// 2 of margin, and a combo box arrow of 12 pixels with the text beside it.
+class NarrowDropDownStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
@@ -24,15 +28,37 @@ public:
             return 10;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        if (control == CC_ComboBox && (sub == SC_ComboBoxArrow || sub == SC_ComboBoxEditField)) {
+            const QRect r = option->rect;
+            const QRect arrow(r.right() - NarrowArrowWidth, r.top() + 1, NarrowArrowWidth,
+                              r.height() - 2);
+            if (sub == SC_ComboBoxArrow)
+                return visualRect(option->direction, r, arrow);
+            const QRect field(r.left() + 2, r.top() + 1, arrow.left() - r.left() - 2,
+                              r.height() - 2);
+            return visualRect(option->direction, r, field);
+        }
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
 };
+
+// One style for every such control, alive as long as the program.
+NarrowDropDownStyle* narrowStyle() {
+    static NarrowDropDownStyle* style = new NarrowDropDownStyle;
+    return style;
+}
 
 } // namespace
 
 QAction* addDropDownButton(QLineEdit* edit) {
-    // One style for every such edit, alive as long as the program.
-    static NarrowSideButtonStyle* style = new NarrowSideButtonStyle;
-    edit->setStyle(style);
+    edit->setStyle(narrowStyle());
     return edit->addAction(dropDownIcon(), QLineEdit::TrailingPosition);
+}
+
+void useNarrowArrow(QComboBox* combo) {
+    combo->setStyle(narrowStyle());
 }
 
 void showDropDown(QWidget* popup, QWidget* anchor) {

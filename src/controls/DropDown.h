@@ -3,6 +3,7 @@
 #include <QIcon>
 
 class QAction;
+class QComboBox;
 class QLineEdit;
 
 class QWidget;
@@ -21,5 +22,9 @@ QIcon dropDownIcon();
 // which would take a quarter of an 81-pixel date edit and scroll the first
 // digits of "11/12/2026" out of sight.
 QAction* addDropDownButton(QLineEdit* edit);
+
+// The same for a small combo box: an arrow as narrow as the designs', so a
+// 31-pixel "AM"/"PM" choice still shows its text.
+void useNarrowArrow(QComboBox* combo);
 
 } // namespace controls

@@ -96,10 +96,19 @@ void DrawListCell(QPainter& painter, const HeaderSections& header, const TNorvaL
     }
 }
 
+QString ElideKeepingTail(const QFontMetrics& metrics, const QString& head, const QString& tail,
+                         int width) {
+    if (metrics.horizontalAdvance(head + tail) <= width)
+        return head + tail;
+    const int room = qMax(0, width - metrics.horizontalAdvance(tail));
+    return metrics.elidedText(head, Qt::ElideRight, room) + tail;
+}
+
 void DrawNoticeCard(QPainter& painter, const QRect& rect, const QString& line1,
                     const QImage* picture, const TNorvaList&, const QString& line2) {
     painter.fillRect(rect, painter.brush());
-    const QRect t1(rect.left(), rect.top(), qMax(0, rect.width() - 40), rect.height());
+    const QRect t1(rect.left(), rect.top(), qMax(0, rect.width() - NoticeCardPictureWidth),
+                   rect.height());
     textRect(painter, t1, t1.left(), rect.top() + 2, line1);
     const QRect t2(rect.left(), rect.top() + 20, rect.width(), qMax(0, rect.height() - 20));
     textRect(painter, t2, t1.left(), rect.top() + 19, line2);

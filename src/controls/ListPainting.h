@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class QFontMetrics;
 class QImage;
 class QPainter;
 
@@ -49,6 +50,14 @@ QRect DrawListRow(QPainter& painter, const TNorvaList& list, int index, const QR
 void DrawListCell(QPainter& painter, const HeaderSections& header, const TNorvaList& list,
                   bool selected, const QColor& background, bool paintBackground, bool rightAlign,
                   int column, const QString& text, QRect& rect);
+
+// `head` + `tail` as it fits in `width` pixels: when it is too long, the head is
+// cut with an ellipsis so the tail (an installment's " - Cuota #3") stays whole.
+QString ElideKeepingTail(const QFontMetrics& metrics, const QString& head, const QString& tail,
+                         int width);
+
+// The room for a notice card's first line: the card less its picture.
+inline constexpr int NoticeCardPictureWidth = 40;
 
 // Paints a notice card: the row in the painter's brush, the first line at the top
 // left (leaving 40 pixels at the right), the second line below it, the picture's

@@ -20,6 +20,10 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
         return row.text;
     if (role == RecordRole)
         return QVariant::fromValue(quintptr(row.record.get()));
+    if (role == Qt::AccessibleTextRole) {
+        const QString text = m_accessibleText ? m_accessibleText(index.row()) : QString();
+        return text.isEmpty() ? row.text : text;
+    }
     return {};
 }
 

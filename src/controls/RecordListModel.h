@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace controls {
@@ -12,6 +13,10 @@ namespace controls {
 // pending items have an empty text and carry their record; the empty-list
 // placeholder is the single row "$" with no record. The model owns the records
 // of its rows (shared with any other list that shows the same record).
+//
+// The item texts stay as the lists need them (empty for record rows); what a
+// row says to a screen reader (Qt::AccessibleTextRole) comes from the list that
+// paints it: the texts the row paints.
 class RecordListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -31,6 +36,13 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The text a row reads as (Qt::AccessibleTextRole); without a source, or
+    // when the source gives nothing, the item text.
+    using AccessibleTextSource = std::function<QString(int row)>;
+    void SetAccessibleTextSource(AccessibleTextSource source) {
+        m_accessibleText = std::move(source);
+    }
 
     int Count() const { return int(m_rows.size()); }
     // Removes every row, releasing the records.
@@ -59,6 +71,7 @@ private:
     bool validRow(int row) const { return row >= 0 && row < Count(); }
 
     std::vector<Row> m_rows;
+    AccessibleTextSource m_accessibleText;
 };
 
 } // namespace controls

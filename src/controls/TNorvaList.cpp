@@ -1,10 +1,12 @@
 #include "controls/TNorvaList.h"
 
 #include "controls/HeaderSections.h"
+#include "controls/PaintedTexts.h"
 
 #include <QItemSelectionModel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -46,6 +48,7 @@ TNorvaList::TNorvaList(QWidget* parent) : QListView(parent), m_model(new RecordL
     setTextElideMode(Qt::ElideNone);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { emit ItemIndexChanged(ItemIndex()); });
+    m_model->SetAccessibleTextSource([this](int row) { return AccessibleText(row); });
 }
 
 TNorvaList::~TNorvaList() = default;
@@ -163,6 +166,22 @@ int TNorvaList::TopIndex() const {
     const_cast<TNorvaList*>(this)->executeDelayedItemsLayout();
     const QModelIndex top = indexAt(QPoint(0, 0));
     return top.isValid() ? top.row() : (Count() > 0 ? 0 : -1);
+}
+
+QString TNorvaList::AccessibleText(int index) const {
+    if (index < 0 || index >= Count() || m_readingRow)
+        return QString();
+    // The row is painted at the top of a page of the list's width, unselected:
+    // where and how it is highlighted changes none of its texts, and an owner
+    // that moves things along with the selected row is left alone.
+    m_readingRow = true;
+    const auto done = qScopeGuard([this] { m_readingRow = false; });
+    const QRect rect(0, 0, viewport()->width(), m_itemHeight);
+    auto* self = const_cast<TNorvaList*>(this);
+    const std::vector<PaintedRun> runs = RecordPaintedRuns(
+        *this, [&](QPainter& painter) { self->drawItem(painter, index, rect, false); });
+    const QString text = ReadPaintedRuns(runs);
+    return text.isEmpty() ? QStringLiteral(" ") : text;
 }
 
 void TNorvaList::FollowHeader(const HeaderSections* header) {

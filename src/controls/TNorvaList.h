@@ -81,6 +81,13 @@ public:
     QRect ItemRect(int index) const;
     int TopIndex() const;
 
+    // What row `index` paints, as text: the cells of a grid row left to right
+    // (", " between them), the lines of a two-line row or card one per line.
+    // Item texts are left out when the owner paints the rows. A row that paints
+    // no text reads as a blank (so the placeholder's "$" is not read aloud).
+    // It is the row's accessible text.
+    QString AccessibleText(int index) const;
+
     // Repaints the list whenever the header's sections change width.
     void FollowHeader(const HeaderSections* header);
 
@@ -98,6 +105,7 @@ private:
     RecordListModel* m_model;
     DrawItemHandler m_onDrawItem;
     int m_itemHeight = 15;
+    mutable bool m_readingRow = false;
 };
 
 } // namespace controls

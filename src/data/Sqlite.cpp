@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -201,6 +202,18 @@ QString quoteIdentifier(const QString& name) {
     QString quoted = name;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+void recoverHotJournal(const QString& absolutePath) {
+    if (QFileInfo(absolutePath + QStringLiteral("-journal")).size() <= 0)
+        return;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(absolutePath).constData(), &db, SQLITE_OPEN_READWRITE,
+                        nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, BusyTimeoutMs);
+        sqlite3_exec(db, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(db);
 }
 
 QString readOnlyUri(const QString& absolutePath) {

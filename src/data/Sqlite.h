@@ -86,6 +86,13 @@ int bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 // "name" with inner double quotes doubled.
 QString quoteIdentifier(const QString& name);
 
+// A writer killed while it wrote a table file leaves a hot journal beside
+// it, which only a connection that may write can roll back: until then every
+// read-only opening of the file fails. Opens the file for writing once, when
+// such a journal is there, so that SQLite restores it; failures are left to
+// the read that follows.
+void recoverHotJournal(const QString& absolutePath);
+
 // A URI that opens the file read-only and never creates it.
 QString readOnlyUri(const QString& absolutePath);
 

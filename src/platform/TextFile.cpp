@@ -22,7 +22,8 @@ QByteArray encode1252(const QString& text) {
             out.append(char(u));
             continue;
         }
-        char byte = '?';
+        // The five unused codes read as U+0081, U+008D, ... and go back as they came.
+        char byte = u < 0xA0 && High[u - 0x80] == 0 ? char(u) : '?';
         for (int i = 0; i < 32; ++i) {
             if (High[i] != 0 && High[i] == u) {
                 byte = char(0x80 + i);
@@ -47,6 +48,26 @@ QString decode1252(const QByteArray& bytes) {
     return out;
 }
 
+namespace {
+// A file saved by an editor in Unicode says so in its first bytes; read as
+// Windows-1252 it would give a name full of strange signs and NULs.
+std::optional<QString> unicodeText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return std::nullopt;
+    QString text;
+    text.reserve((bytes.size() - 2) / 2);
+    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        text.append(QChar(char16_t(little ? (b << 8) | a : (a << 8) | b)));
+    }
+    return text;
+}
+} // namespace
+
 std::optional<QStringList> readLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -55,6 +76,16 @@ std::optional<QStringList> readLines(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     QStringList lines;
+    if (const std::optional<QString> text = unicodeText(bytes)) {
+        lines = text->split(QLatin1Char('\n'));
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        for (QString& line : lines) {
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+        }
+        return lines;
+    }
     if (bytes.isEmpty())
         return lines;
     qsizetype start = 0;

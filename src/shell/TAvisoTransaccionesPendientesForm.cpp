@@ -33,6 +33,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -756,6 +757,10 @@ void TAvisoTransaccionesPendientesForm::drawCard(QPainter& painter, controls::TN
         if (!r)
             return;
         installmentCard(*r, line1, line2, picture);
+        // A long description gives way to the installment's number.
+        line1 = controls::ElideKeepingTail(
+            QFontMetrics(painter.font()), r->Descripcion, line1.mid(r->Descripcion.size()),
+            qMax(0, rect.width() - controls::NoticeCardPictureWidth));
     } else {
         const auto* r = list.RecordAs<accounts::TCuentas>(index);
         if (!r)

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
 #include "controls/Shape.h"
 #include "controls/StatusHint.h"
@@ -144,6 +145,9 @@ void TEForm::appearancePass() {
             }
         }
     }
+    // Every field, list and picture button gets its caption as its accessible
+    // name, for screen readers and test tools.
+    controls::NameControls(this);
 }
 
 int TEForm::ButtonPictureIndex(const QString& objectName) {

@@ -394,6 +394,10 @@ void Tm3TransaccionesPendientesForm::FormCreate() {
         Tablasempresas.setTableName(QStringLiteral("sempresas.dat"));
         Tablasempresas.open();
         Tablasempresas.first();
+        // A company table without a company gives no folders at all (not the
+        // root folder an empty field would give): the start cannot go on.
+        if (Tablasempresas.eof())
+            throw data::EngineError(QStringLiteral("La tabla \"sempresas\" está vacía."));
         DataFolder = platform::paths::asFolder(
             Tablasempresas.fieldByName(QStringLiteral("FE_DIRDATOS")).asString());
         ReportsFolder = platform::paths::asFolder(

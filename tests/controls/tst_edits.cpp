@@ -1,4 +1,5 @@
 #include "controls/Calculator.h"
+#include "controls/DropDown.h"
 #include "controls/Fonts.h"
 #include "controls/StatusHint.h"
 #include "controls/TMemoNorva.h"
@@ -12,8 +13,10 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -351,6 +354,28 @@ private slots:
         const QImage atStart = edit->grab().toImage();
         edit->setCursorPosition(int(edit->text().size()));
         QCOMPARE(edit->grab().toImage(), atStart);
+    }
+
+    // The "AM"/"PM" choice of an installment's time, 31 pixels wide, has room
+    // for its text beside its arrow.
+    void aSmallChoiceShowsItsText() {
+        Window w;
+        auto* combo = new QComboBox(&w);
+        combo->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        combo->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
+        combo->setGeometry(0, 0, 31, 17);
+        useNarrowArrow(combo);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.rect = combo->rect();
+        option.frame = true;
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, combo);
+        QVERIFY2(field.width() >= combo->fontMetrics().horizontalAdvance(QStringLiteral("PM")),
+                 qPrintable(QString::number(field.width())));
+        const QImage am = combo->grab().toImage();
+        combo->setCurrentIndex(1);
+        QVERIFY(combo->grab().toImage() != am);
     }
 
     void dateReadAndWritten() {

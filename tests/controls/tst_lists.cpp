@@ -392,6 +392,31 @@ private slots:
         }
     }
 
+    // A card's first line too long for its room cuts the description, never
+    // the installment's number.
+    void cardLineKeepsTheNumber_data() {
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<int>("width");
+        QTest::newRow("fits") << QStringLiteral("Alquiler") << 270;
+        QTest::newRow("too long") << QStringLiteral("Compra de mobiliario para la sede") << 160;
+        QTest::newRow("no room for the head") << QStringLiteral("Compra de mobiliario") << 20;
+    }
+    void cardLineKeepsTheNumber() {
+        QFETCH(QString, head);
+        QFETCH(int, width);
+        const QFontMetrics metrics(testFont());
+        const QString tail = QStringLiteral(" - Cuota #12");
+        const QString line = ElideKeepingTail(metrics, head, tail, width);
+        QVERIFY(line.endsWith(tail));
+        if (metrics.horizontalAdvance(head + tail) <= width) {
+            QCOMPARE(line, head + tail);
+        } else {
+            QVERIFY(line.size() < head.size() + tail.size());
+            QVERIFY(metrics.horizontalAdvance(line) <=
+                    qMax(width, metrics.horizontalAdvance(tail)));
+        }
+    }
+
     // A date search can give tens of thousands of rows: one reset, one insertion.
     void manyRows() {
         BankGrid grid(16);

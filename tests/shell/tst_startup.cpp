@@ -75,8 +75,8 @@ private slots:
         QCOMPARE(p.module.DataFolder, QStringLiteral("Empre001/"));
         QCOMPARE(p.module.ReportsFolder, QStringLiteral("Empre001/Reports/"));
         QCOMPARE(p.module.CompanyName, QStringLiteral("Distribuidora Monvela, C.A."));
-        QCOMPARE(p.module.CompanyLine3,
-                 QStringLiteral("Av. Francisco de Miranda, Torre Delta, Piso 4"));
+        QCOMPARE(p.module.CompanyLine3, QStringLiteral("J-30512345-6"));
+        QCOMPARE(p.module.CompanyLine4, QStringLiteral("0123456789"));
         QCOMPARE(p.module.StartDate, clock.today());
         QCOMPARE(p.module.ViewMemory.size(), 22);
         QVERIFY(p.tray.isIconShown());

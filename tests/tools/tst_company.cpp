@@ -46,6 +46,7 @@ private slots:
         QVERIFY(work.exists(QStringLiteral("Empre001/Reports")));
         QVERIFY(work.exists(QStringLiteral("Empre001/ICONOS/notify.wav")));
         QVERIFY(work.exists(QStringLiteral("m3Help/Monvela.html")));
+        QVERIFY(work.exists(QStringLiteral("m3Help/img/notice.png")));
         QCOMPARE(schemaObjects(work.filePath(QStringLiteral("sempresas.dat"))),
                  QStringList{QStringLiteral("table:sempresas")});
         const QStringList tables{QStringLiteral("Sbancos"),

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVariantMap>
+#include <algorithm>
 #include <cmath>
 
 namespace company {
@@ -39,6 +41,20 @@ void copyHelp(const QString& dir) {
         throw ToolError(QStringLiteral("No se pudo copiar la ayuda a \"%1\".").arg(target));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                       QFile::ReadOther);
+    // The pictures the page shows, beside it.
+    const QDir pictures(QStringLiteral(":/m3Help/img"));
+    if (pictures.isEmpty())
+        return;
+    const QString pictureFolder = QDir(folder).filePath(QStringLiteral("img"));
+    ensureFolder(pictureFolder);
+    for (const QString& name : pictures.entryList(QDir::Files)) {
+        const QString picture = QDir(pictureFolder).filePath(name);
+        QFile::remove(picture);
+        if (!QFile::copy(pictures.filePath(name), picture))
+            throw ToolError(QStringLiteral("No se pudo copiar la ayuda a \"%1\".").arg(picture));
+        QFile::setPermissions(picture, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                           QFile::ReadOther);
+    }
 }
 
 void writeCompanyData(const QString& dir, const QStringList& lines) {
@@ -301,6 +317,155 @@ void fillDemo(const QString& dir, TDateTime today) {
     insertUser(dir, QStringLiteral("CONSULTA"), QStringLiteral("consulta"), false);
 }
 
+// The benchmark company's rows. A row due by the horizon lies up to a year
+// overdue; a later one up to a year after the horizon.
+int dueDay(QRandomGenerator& random, int daysAhead) {
+    return daysAhead - int(random.bounded(366 + daysAhead));
+}
+
+int laterDay(QRandomGenerator& random, int daysAhead) {
+    return daysAhead + 1 + int(random.bounded(365));
+}
+
+double randomAmount(QRandomGenerator& random) {
+    return double(100 + random.bounded(5000000)) / 100.0;
+}
+
+void writeSettings(const QString& dir, const shell::Settings& settings) {
+    QString error;
+    const QString path = QDir(dataPath(dir)).filePath(QStringLiteral("FileConfig.txt"));
+    if (!shell::writeSettingsFile(path, settings, &error))
+        throw ToolError(QStringLiteral("No se pudo escribir \"%1\": %2").arg(path, error));
+}
+
+void generateInstallments(const QString& folder, TDateTime today, const GenerateOptions& o,
+                          QRandomGenerator& random) {
+    const qint64 transactions = (o.installments + 3) / 4;
+    const qint64 banks = std::max<qint64>(1, (transactions + o.perBank - 1) / o.perBank);
+    QStringList accounts, names;
+    {
+        data::TableFileWriter bancos(folder, data::schema::Bancos);
+        data::TableFileWriter fixed(folder, data::schema::Fixed);
+        bancos.begin();
+        fixed.begin();
+        for (qint64 b = 0; b < banks; ++b) {
+            accounts << QStringLiteral("0102-0000-00-%1").arg(b + 1, 10, 10, QLatin1Char('0'));
+            names << QStringLiteral("Banco %1").arg(b + 1, 3, 10, QLatin1Char('0'));
+            bancos.insert({{QStringLiteral("FB_NOCUENTA"), accounts.last()},
+                           {QStringLiteral("FB_DESCRIPCION"), names.last()}});
+            fixed.insert({{QStringLiteral("FX_CODIGO"), accounts.last()},
+                          {QStringLiteral("FX_SALDO"), randomAmount(random) * 100}});
+        }
+        bancos.commit();
+        fixed.commit();
+    }
+    const int beneficiaryCount = 50;
+    {
+        data::TableFileWriter beneficiarios(folder, data::schema::Beneficiarios);
+        beneficiarios.begin();
+        for (int n = 1; n <= beneficiaryCount; ++n)
+            beneficiarios.insert(
+                {{QStringLiteral("FBE_CODIGO"), QStringLiteral("B%1").arg(n, 3, 10, QChar('0'))},
+                 {QStringLiteral("FBE_DESCRIPCION"),
+                  QStringLiteral("Beneficiario %1").arg(n, 3, 10, QChar('0'))}});
+        beneficiarios.commit();
+    }
+    data::TableFileWriter trans(folder, data::schema::TransPendientes);
+    data::TableFileWriter giros(folder, data::schema::GirosPendientes);
+    trans.begin();
+    giros.begin();
+    for (qint64 t = 0; t < transactions; ++t) {
+        const qint64 count = std::min<qint64>(4, o.installments - 4 * t);
+        QList<Installment> installments;
+        for (qint64 i = 0; i < count; ++i) {
+            const int category = int(random.bounded(100));
+            Installment g{0, int(random.bounded(24)), 15 * int(random.bounded(4)),
+                          randomAmount(random), false};
+            if (category < o.duePercent) {
+                g.days = dueDay(random, o.daysAhead);
+            } else if ((category - o.duePercent) % 2 == 0) {
+                g.days = -int(random.bounded(366));
+                g.paid = true;
+            } else {
+                g.days = laterDay(random, o.daysAhead);
+            }
+            installments << g;
+        }
+        std::sort(installments.begin(), installments.end(),
+                  [](const Installment& a, const Installment& b) { return a.days < b.days; });
+        const qint64 bank = t / o.perBank;
+        addTransaction(
+            trans, giros, today, accounts.at(bank), names.at(bank),
+            QStringLiteral("Beneficiario %1").arg(1 + t % beneficiaryCount, 3, 10, QChar('0')),
+            QStringLiteral("Transacción %1").arg(t + 1), 0, int(random.bounded(2)), installments);
+    }
+    trans.commit();
+    giros.commit();
+}
+
+// Receivables (prefix "FCC", parties "FC", own type 7) or payables ("FCP",
+// "FP", 8). The documents go round the parties, two or so to each.
+void generateDocuments(const QString& folder, bool payables, TDateTime today,
+                       const GenerateOptions& o, QRandomGenerator& random) {
+    const QString doc = payables ? QStringLiteral("FCP") : QStringLiteral("FCC");
+    const QString party = payables ? QStringLiteral("FP") : QStringLiteral("FC");
+    const QChar letter = payables ? QLatin1Char('P') : QLatin1Char('C');
+    const QString stem = payables ? QStringLiteral("Proveedor") : QStringLiteral("Cliente");
+    const int ownType = payables ? 8 : 7;
+    const qint64 parties = o.parties > 0 ? o.parties : std::max<qint64>(1, o.documents / 2);
+    QStringList codes;
+    {
+        data::TableFileWriter writer(folder,
+                                     payables ? data::schema::Proveedores : data::schema::Clientes);
+        writer.begin();
+        for (qint64 p = 0; p < parties; ++p) {
+            codes << QStringLiteral("%1%2").arg(letter).arg(p + 1, 8, 10, QLatin1Char('0'));
+            writer.insert({{party + QStringLiteral("_CODIGO"), codes.last()},
+                           {party + QStringLiteral("_DESCRIPCION"),
+                            QStringLiteral("%1 %2").arg(stem).arg(p + 1, 8, 10, QLatin1Char('0'))},
+                           {party + QStringLiteral("_TELEFONO"),
+                            QStringLiteral("0212-555-%1").arg(p % 10000, 4, 10, QChar('0'))},
+                           {party + QStringLiteral("_DIRECCION1"),
+                            QStringLiteral("Calle %1").arg(p % 500 + 1)},
+                           {party + QStringLiteral("_STATUS"), p % 10 != 0}});
+        }
+        writer.commit();
+    }
+    const int admitted[5] = {1, 2, 3, 5, ownType};
+    data::TableFileWriter writer(folder, payables ? data::schema::CuentasxPagar
+                                                  : data::schema::CuentasxCobrar);
+    writer.begin();
+    for (qint64 d = 0; d < o.documents; ++d) {
+        const int category = int(random.bounded(100));
+        int days = dueDay(random, o.daysAhead);
+        int type = admitted[random.bounded(5)];
+        double balance = randomAmount(random);
+        if (category >= o.duePercent) {
+            switch ((category - o.duePercent) % 4) {
+            case 0:
+                balance = 0; // settled
+                break;
+            case 1:
+                type = 4 + 2 * int(random.bounded(2)); // a type the notice leaves out
+                break;
+            default:
+                days = laterDay(random, o.daysAhead);
+                break;
+            }
+        }
+        writer.insert(
+            {{doc + QStringLiteral("_CODIGO"), codes.at(d % parties)},
+             {doc + QStringLiteral("_NUMERO"),
+              QStringLiteral("%1-%2").arg(letter).arg(d + 1, 9, 10, QChar('0'))},
+             {doc + QStringLiteral("_SALDODOCUMENTO"), balance},
+             {doc + QStringLiteral("_FECHAEMISION"), today + days - 30},
+             {doc + QStringLiteral("_FECHAVENCIMIENTO"), today + days},
+             {doc + QStringLiteral("_TIPOTRANSACCION"), type},
+             {doc + QStringLiteral("_DESCRIPCIONMOV"), QStringLiteral("Documento %1").arg(d + 1)}});
+    }
+    writer.commit();
+}
+
 void appendLe16(QByteArray& out, quint16 v) {
     out.append(char(v & 0xFF));
     out.append(char(v >> 8));
@@ -320,10 +485,11 @@ void create(const QString& dir) {
 
 void createDemo(const QString& dir, TDateTime today) {
     layOut(dir, QStringLiteral("Av. Francisco de Miranda, Torre Delta, Piso 4, Caracas"));
+    // Line 2 is the suite's own; the reports print line 3 after "R.I.F:" and
+    // line 4 after "N.I.T:".
     writeCompanyData(dir, {QStringLiteral("Distribuidora Monvela, C.A."),
-                           QStringLiteral("RIF J-30512345-6"),
-                           QStringLiteral("Av. Francisco de Miranda, Torre Delta, Piso 4"),
-                           QStringLiteral("Caracas - Teléfono (0212) 555-0142")});
+                           QStringLiteral("Caracas - Teléfono (0212) 555-0142"),
+                           QStringLiteral("J-30512345-6"), QStringLiteral("0123456789")});
     fillDemo(dir, core::dt::datePart(today));
     // The demo shows everything the module does: receivables and payables are
     // included, and the notice plays the company's chime.
@@ -335,6 +501,33 @@ void createDemo(const QString& dir, TDateTime today) {
     const QString path = QDir(dataPath(dir)).filePath(QStringLiteral("FileConfig.txt"));
     if (!shell::writeSettingsFile(path, settings, &error))
         throw ToolError(QStringLiteral("No se pudo escribir \"%1\": %2").arg(path, error));
+}
+
+void generate(const QString& dir, TDateTime today, const GenerateOptions& o) {
+    if (o.installments < 0 || o.documents < 0 || o.parties < 0 || o.perBank < 1 ||
+        o.duePercent < 0 || o.duePercent > 100 || o.daysAhead < shell::DaysAheadRange.min ||
+        o.daysAhead > shell::DaysAheadRange.max || o.refreshHours < shell::RefreshHoursRange.min ||
+        o.refreshHours > shell::RefreshHoursRange.max)
+        throw ToolError(QStringLiteral("Los valores de la empresa de prueba no son válidos."));
+    today = core::dt::datePart(today);
+    layOut(dir, QStringLiteral("Av. Principal, Edificio Central, Caracas"));
+    // As in the demo: line 3 is printed after "R.I.F:", line 4 after "N.I.T:".
+    writeCompanyData(dir, {QStringLiteral("Empresa de Prueba, C.A."), QStringLiteral("Caracas"),
+                           QStringLiteral("J-00000000-0"), QStringLiteral("0000000000")});
+    const QString folder = dataPath(dir);
+    QRandomGenerator random(o.seed);
+    generateInstallments(folder, today, o, random);
+    generateDocuments(folder, false, today, o, random);
+    generateDocuments(folder, true, today, o, random);
+    insertUser(dir, QStringLiteral("ADMIN"), QStringLiteral("monvela"), true);
+
+    shell::Settings settings;
+    settings.includeReceivables = true;
+    settings.includePayables = true;
+    settings.daysAhead = o.daysAhead;
+    settings.refreshHours = o.refreshHours;
+    settings.soundFile = QDir(folder).absoluteFilePath(QStringLiteral("ICONOS/notify.wav"));
+    writeSettings(dir, settings);
 }
 
 void addUser(const QString& dir, const QString& name, const QString& password, bool access) {

@@ -26,6 +26,28 @@ inline const QString ReportsFolderName = QStringLiteral("Empre001/Reports");
 void create(const QString& dir);
 // The same with Spanish sample data whose dates are relative to `today`.
 void createDemo(const QString& dir, core::TDateTime today);
+// A large company for the benchmarks: `installments` installments in
+// transactions of up to four, `perBank` transactions to a bank account, and
+// `documents` receivables and as many payables spread over `parties`
+// customers and as many suppliers (0: one party for every two documents).
+// `duePercent` of the installments and documents are unpaid, open and due by
+// the notice horizon of `daysAhead` days; of the rest, half are paid (or have
+// no balance, or a type the notice does not admit) and half fall due later.
+// The same seed gives the same rows. The settings include receivables and
+// payables, reload every `refreshHours` hours and announce `daysAhead` days
+// ahead; the user ADMIN (password monvela) may use the module.
+struct GenerateOptions {
+    qint64 installments = 0;
+    qint64 documents = 0;
+    qint64 parties = 0;
+    int perBank = 10000;
+    int duePercent = 90;
+    int daysAhead = 3;
+    int refreshHours = 1;
+    quint32 seed = 1;
+};
+void generate(const QString& dir, core::TDateTime today, const GenerateOptions& options);
+
 // Adds a user of the suite with the password encoded as the suite does.
 void addUser(const QString& dir, const QString& name, const QString& password, bool access);
 

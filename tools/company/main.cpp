@@ -28,8 +28,47 @@ int usage() {
                            "  monvela-company create DIR\n"
                            "  monvela-company demo DIR\n"
                            "  monvela-company add-user DIR NOMBRE CLAVE [--no-access]\n"
-                           "  monvela-company autostart DIR [--remove]\n";
+                           "  monvela-company autostart DIR [--remove]\n"
+                           "  monvela-company generate DIR --installments N --documents M\n"
+                           "      [--parties P] [--per-bank K] [--due-percent P] [--days-ahead D]\n"
+                           "      [--refresh-hours H] [--seed S]\n";
     return 2;
+}
+
+// The options of "generate": each "--name value"; false on anything else.
+bool generateOptions(const QStringList& args, company::GenerateOptions& o) {
+    bool haveInstallments = false, haveDocuments = false;
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size())
+            return false;
+        bool ok = false;
+        const qint64 value = args.at(i + 1).toLongLong(&ok);
+        if (!ok || value < 0 || value > 100000000)
+            return false;
+        const QString& name = args.at(i);
+        if (name == QLatin1String("--installments")) {
+            o.installments = value;
+            haveInstallments = true;
+        } else if (name == QLatin1String("--documents")) {
+            o.documents = value;
+            haveDocuments = true;
+        } else if (name == QLatin1String("--parties")) {
+            o.parties = value;
+        } else if (name == QLatin1String("--per-bank")) {
+            o.perBank = int(value);
+        } else if (name == QLatin1String("--due-percent")) {
+            o.duePercent = int(value);
+        } else if (name == QLatin1String("--days-ahead")) {
+            o.daysAhead = int(value);
+        } else if (name == QLatin1String("--refresh-hours")) {
+            o.refreshHours = int(value);
+        } else if (name == QLatin1String("--seed")) {
+            o.seed = quint32(value);
+        } else {
+            return false;
+        }
+    }
+    return haveInstallments && haveDocuments;
 }
 
 } // namespace
@@ -54,6 +93,11 @@ int main(int argc, char** argv) {
                 access = false;
             }
             company::addUser(dir, args.at(2), args.at(3), access);
+        } else if (command == QLatin1String("generate")) {
+            company::GenerateOptions options;
+            if (!generateOptions(args.mid(2), options))
+                return usage();
+            company::generate(dir, platform::Clock::instance().today(), options);
         } else if (command == QLatin1String("autostart") && args.size() == 2) {
             company::writeAutostart(dir, programBesideTool());
         } else if (command == QLatin1String("autostart") && args.size() == 3 &&
