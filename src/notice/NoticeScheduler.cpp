@@ -1,5 +1,8 @@
 #include "notice/NoticeScheduler.h"
 
+#include <unordered_set>
+#include <utility>
+
 #include "accounts/OpenDocuments.h"
 #include "bank/InstallmentMaintenance.h"
 #include "controls/TNorvaList.h"
@@ -92,24 +95,44 @@ void NoticeScheduler::checkSteps() {
 
     // Installments: each renewed once if it carries a period code, and handed
     // over when its time of day has come (or at once after the start day).
+    // Those handed over leave the due list in one pass at the end, so a check
+    // of many records costs no more than a walk over them.
+    // Held, not just pointed at: a record freed by a reload cannot be taken for
+    // a new one at the same address.
+    std::unordered_set<bank::TGirosRegPtr> handed;
+    std::vector<controls::ListRecordPtr> batch;
+    const auto handOver = [&] {
+        if (!batch.empty())
+            notice->NorvaListAvisoPen->AddRecords(std::exchange(batch, {}));
+    };
     std::size_t pos = 0;
     while (pos < m.DueInstallments.size()) {
         const bank::TGirosRegPtr r = m.DueInstallments[pos];
+        if (handed.count(r)) {
+            ++pos;
+            continue;
+        }
         if (r->PeriodoFijo != 0) {
+            // The renewal's messages run an event loop, in which a reload may
+            // empty the notice: what was handed over is in the notice first.
+            handOver();
             m.Maintenance->RenewFixedInstallment(*r);
             r->PeriodoFijo = 0;
-            // The renewal's messages ran an event loop: look again if the list changed.
+            // Look again if the list changed meanwhile.
             if (pos >= m.DueInstallments.size() || m.DueInstallments[pos] != r)
                 continue;
         }
         if (installmentDueNow(r->HoraGiro, platform::Clock::instance().now(), m.StartDate)) {
             m.BankTotal += r->MontoGiro;
-            notice->NorvaListAvisoPen->AddRecord(r);
-            m.DueInstallments.erase(m.DueInstallments.begin() + std::ptrdiff_t(pos));
-        } else {
-            ++pos;
+            batch.push_back(r);
+            handed.insert(r);
         }
+        ++pos;
     }
+    handOver();
+    if (!handed.empty())
+        std::erase_if(m.DueInstallments,
+                      [&](const bank::TGirosRegPtr& r) { return handed.count(r) > 0; });
 
     // Documents: only while the configuration page is not being edited.
     const bool receivables = page.CIncCuentasxCobrar->isChecked();
@@ -156,26 +179,29 @@ void NoticeScheduler::MoveDueDocuments(accounts::TCuentasList& documents,
     shell::SettingsPage& page = *m.PanelConfig;
     const bool toReceivables =
         m.noticeWindow() && noticeList == m.noticeWindow()->NorvaListAvisoCobrar;
-    std::size_t pos = 0;
-    while (pos < documents.size()) {
-        const int half = page.CAMPM->currentIndex();
-        std::optional<core::TDateTime> reminder = reminderTime(page.MEHoraText(), half);
-        if (!reminder) {
-            // Corrected without a message; the same document against 12:00.
-            page.SetMEHoraText(shell::DefaultReminderTime);
-            reminder = reminderTime(shell::DefaultReminderTime, half);
-            if (!reminder)
-                return;
-        }
-        if (!documentsDueNow(*reminder, platform::Clock::instance().now())) {
-            ++pos;
-            continue;
-        }
-        const accounts::TCuentasPtr d = documents[pos];
-        (toReceivables ? m.ReceivableTotal : m.PayableTotal) += d->SaldoDocumento;
-        noticeList->AddRecord(d);
-        documents.erase(documents.begin() + std::ptrdiff_t(pos));
+    if (documents.empty())
+        return;
+    // The reminder time is the same for every document of one check.
+    const int half = page.CAMPM->currentIndex();
+    std::optional<core::TDateTime> reminder = reminderTime(page.MEHoraText(), half);
+    if (!reminder) {
+        // Corrected without a message; the documents against 12:00.
+        page.SetMEHoraText(shell::DefaultReminderTime);
+        reminder = reminderTime(shell::DefaultReminderTime, half);
+        if (!reminder)
+            return;
     }
+    if (!documentsDueNow(*reminder, platform::Clock::instance().now()))
+        return;
+    // All of them are due at the reminder time: handed over in their order.
+    std::vector<controls::ListRecordPtr> batch;
+    batch.reserve(documents.size());
+    for (const accounts::TCuentasPtr& d : documents) {
+        (toReceivables ? m.ReceivableTotal : m.PayableTotal) += d->SaldoDocumento;
+        batch.push_back(d);
+    }
+    documents.clear();
+    noticeList->AddRecords(std::move(batch));
 }
 
 void NoticeScheduler::RequestNotice() {

@@ -290,6 +290,20 @@ private slots:
 
     // The open receivables: one row per party name, the last of the two
     // FCC_SALDODOCUMENTO columns being the exact sum.
+    // A query opened again on another statement finds its fields anew: a name
+    // found (or not found) before says nothing of the new columns.
+    void reopenedQueryFindsItsNewColumns() {
+        Query q;
+        openOn(q, QStringLiteral("SELECT 1 AS A, 2 AS B"));
+        QCOMPARE(q.fieldByName("b").asInteger(), 2);
+        QVERIFY(!q.findField(QStringLiteral("C")));
+        openOn(q, QStringLiteral("SELECT 3 AS C, 4 AS b, 5 AS B"));
+        QCOMPARE(q.fieldByName("C").asInteger(), 3);
+        QCOMPARE(q.fieldByName("b").asInteger(), 5);
+        QCOMPARE(&q.fieldByName("B"), &q.field(2));
+        QVERIFY(!q.findField(QStringLiteral("A")));
+    }
+
     void groupByPartyGivesTheLastSameNamedColumn() {
         Query q;
         q.setDatabaseName(dataFolder());
