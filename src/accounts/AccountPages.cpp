@@ -9,6 +9,7 @@
 #include "controls/RowTexts.h"
 #include "controls/TNorvaDateEdit.h"
 #include "controls/TNorvaList.h"
+#include "controls/TitleStrip.h"
 #include "core/Formats.h"
 #include "data/Query.h"
 #include "platform/MessageBoxService.h"
@@ -39,14 +40,7 @@ const QStringList PayableTypeEntries{QStringLiteral("Todas"), QStringLiteral("Fa
 // A black title bar across the top of a page, white bold text.
 QLabel* makeTitle(QWidget* panel, const QString& name, const QString& text) {
     QLabel* title = bank::MakeLabel(panel, name, text, 0, 0, panel->width(), 20);
-    title->setAutoFillBackground(true);
-    QPalette black = title->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(black);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    controls::MakeTitleStrip(title);
     return title;
 }
 

@@ -11,6 +11,7 @@
 #include "controls/Shape.h"
 #include "controls/TNorvaDateEdit.h"
 #include "controls/TNorvaList.h"
+#include "controls/TitleStrip.h"
 #include "core/Formats.h"
 #include "data/EngineError.h"
 #include "data/Schema.h"
@@ -172,14 +173,7 @@ PendingPage::PendingPage(shell::Tm3TransaccionesPendientesForm& form)
 
     StaticText1 =
         MakeLabel(TabSheetMuestra, QStringLiteral("StaticText1"), QString(), 2, 0, width - 4, 18);
-    StaticText1->setAutoFillBackground(true);
-    QPalette black = StaticText1->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::white);
-    StaticText1->setPalette(black);
-    QFont bold = StaticText1->font();
-    bold.setBold(true);
-    StaticText1->setFont(bold);
+    controls::MakeTitleStrip(StaticText1);
     StaticText1->hide();
     CabeceraGirosPendientesBanco =
         makeHeader(TabSheetMuestra, QStringLiteral("CabeceraGirosPendientesBanco"),

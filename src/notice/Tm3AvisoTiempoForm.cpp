@@ -2,6 +2,7 @@
 
 #include "controls/TNorvaNumberEdit.h"
 #include "controls/TNorvaNumberObject.h"
+#include "controls/TitleStrip.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,14 +28,7 @@ Tm3AvisoTiempoForm::Tm3AvisoTiempoForm(QWidget* parent)
     LTituloAvisoTiempo = new QLabel(QStringLiteral("    Tiempo de próximo aviso."), panel);
     LTituloAvisoTiempo->setObjectName(QStringLiteral("LTituloAvisoTiempo"));
     LTituloAvisoTiempo->setGeometry(1, 1, 228, 15);
-    LTituloAvisoTiempo->setAutoFillBackground(true);
-    QPalette strip = LTituloAvisoTiempo->palette();
-    strip.setColor(QPalette::Window, Qt::black);
-    strip.setColor(QPalette::WindowText, Qt::white);
-    LTituloAvisoTiempo->setPalette(strip);
-    QFont bold = LTituloAvisoTiempo->font();
-    bold.setBold(true);
-    LTituloAvisoTiempo->setFont(bold);
+    controls::MakeTitleStrip(LTituloAvisoTiempo);
 
     LAviso = new QLabel(
         QStringLiteral("Quedan transacciones por procesar,                avisar dentro  de:"),

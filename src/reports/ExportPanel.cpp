@@ -2,6 +2,7 @@
 
 #include "controls/OutlookBar.h"
 #include "controls/TNorvaEdit.h"
+#include "controls/TitleStrip.h"
 #include "platform/MessageBoxService.h"
 #include "reports/ReportPage.h"
 #include "shell/TAvisoTransaccionesPendientesForm.h"
@@ -48,14 +49,7 @@ ExportPanel::ExportPanel(shell::Tm3TransaccionesPendientesForm& module, ReportPa
     Label38 = new QLabel(QStringLiteral(" Exportación"), this);
     Label38->setObjectName(QStringLiteral("Label38"));
     Label38->setGeometry(0, 0, PanelWidth, 17);
-    Label38->setAutoFillBackground(true);
-    QPalette black = Label38->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::white);
-    Label38->setPalette(black);
-    QFont bold = Label38->font();
-    bold.setBold(true);
-    Label38->setFont(bold);
+    controls::MakeTitleStrip(Label38);
 
     // The five formats keep their indexes; "Pdf" comes after them.
     RGExportar = new QGroupBox(QStringLiteral("Tipo"), this);
@@ -71,6 +65,8 @@ ExportPanel::ExportPanel(shell::Tm3TransaccionesPendientesForm& module, ReportPa
 
     Label39 = new QLabel(QStringLiteral("Nombre del archivo destino :"), this);
     Label39->setObjectName(QStringLiteral("Label39"));
+    QFont bold = Label39->font();
+    bold.setBold(true);
     Label39->setFont(bold);
     Label39->move(112, 40);
     Label39->adjustSize();

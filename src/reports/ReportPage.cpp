@@ -11,6 +11,7 @@
 #include "controls/TNorvaEdit.h"
 #include "controls/TNorvaList.h"
 #include "controls/TNorvaNumberEdit.h"
+#include "controls/TitleStrip.h"
 #include "platform/MessageBoxService.h"
 #include "reports/ExportPanel.h"
 #include "reports/TReporteTransaccionesPendientes.h"
@@ -126,14 +127,7 @@ void ReportPage::build() {
     LTituloReporte = new QLabel(QStringLiteral(" Informes"), panel);
     LTituloReporte->setObjectName(QStringLiteral("LTituloReporte"));
     LTituloReporte->setGeometry(0, 0, panel->width(), 20);
-    LTituloReporte->setAutoFillBackground(true);
-    QPalette black = LTituloReporte->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::white);
-    LTituloReporte->setPalette(black);
-    QFont bold = LTituloReporte->font();
-    bold.setBold(true);
-    LTituloReporte->setFont(bold);
+    controls::MakeTitleStrip(LTituloReporte);
 
     LFechaInicial =
         makeLabel(panel, QStringLiteral("LFechaInicial"), QStringLiteral("Fecha Desde:"), 8, 32);

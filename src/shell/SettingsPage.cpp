@@ -2,6 +2,7 @@
 
 #include "controls/OutlookBar.h"
 #include "controls/TNorvaNumberEdit.h"
+#include "controls/TitleStrip.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageBoxService.h"
 #include "shell/TAvisoTransaccionesPendientesForm.h"
@@ -145,14 +146,9 @@ void SettingsPage::build() {
     LTituloConfig = new QLabel(QStringLiteral(" Configuración"), this);
     LTituloConfig->setObjectName(QStringLiteral("LTituloConfig"));
     LTituloConfig->setGeometry(0, 0, 344, TitleHeight);
-    LTituloConfig->setAutoFillBackground(true);
-    QPalette titlePalette = LTituloConfig->palette();
-    titlePalette.setColor(QPalette::Window, Qt::black);
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    LTituloConfig->setPalette(titlePalette);
+    controls::MakeTitleStrip(LTituloConfig);
     QFont bold = font();
     bold.setBold(true);
-    LTituloConfig->setFont(bold);
 
     PageControlConfig = new QTabWidget(this);
     PageControlConfig->setObjectName(QStringLiteral("PageControlConfig"));

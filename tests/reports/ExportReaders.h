@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TextFile.h"
 #include "reports/engine/PageStore.h"
 
 #include <QByteArray>

@@ -1,5 +1,6 @@
 #include "controls/Fonts.h"
 #include "core/Formats.h"
+#include "reports/ExportReaders.h"
 #include "reports/ScriptedPrintDialog.h"
 #include "reports/TestReport.h"
 #include "reports/engine/PreviewDialog.h"
@@ -19,6 +20,8 @@
 #include <stdexcept>
 
 using namespace reports::engine;
+
+using exportreaders::pdfText;
 
 namespace {
 
@@ -41,19 +44,6 @@ QByteArray readAll(const QString& path) {
 int pdfPages(const QByteArray& pdf) {
     return int(QString::fromLatin1(pdf).count(
         QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))));
-}
-
-// The texts of a PDF, or an empty text when pdftotext is not installed.
-QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                         path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 bool hasInk(const QImage& image, const QRectF& rect) {

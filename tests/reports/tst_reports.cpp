@@ -1,6 +1,7 @@
 #include "controls/Fonts.h"
 #include "core/DateTime.h"
 #include "core/Formats.h"
+#include "reports/ExportReaders.h"
 #include "reports/ScriptedPrintDialog.h"
 #include "reports/TNorvaReportesProgressForm.h"
 #include "reports/TReporteTransVencimiento.h"
@@ -27,6 +28,8 @@ using namespace reports;
 using engine::PageStore;
 using engine::StoredPage;
 using engine::TextOp;
+
+using exportreaders::pdfText;
 
 namespace {
 
@@ -204,18 +207,6 @@ public:
 private:
     QList<const QObject*> m_seen;
 };
-
-QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                         path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // The aging column (0 the other, 1..4 the ranges) of an amount op of the
 // due-date report, by its left edge; -1 for none.
