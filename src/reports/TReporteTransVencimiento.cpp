@@ -144,40 +144,10 @@ void TReporteTransVencimiento::layOut() {
     agingLabels(totals, QStringLiteral("QRLTxVencerB"), QStringLiteral("QRLTVencidoB"), 4, false,
                 true);
     AddAmount(totals, QStringLiteral("QRLTotalB"), 674, 4, 84, DataSize, true);
-    AddHeading(totals, QStringLiteral("QRLabelTotales"), QStringLiteral(" Totales"), 303, 55, 139,
-               12);
-    AddHeading(totals, QStringLiteral("QRLabelPagados"), QStringLiteral(" Pagados"), 443, 55, 139,
-               12);
-    AddHeading(totals, QStringLiteral("QRLabelPorPagar"), QStringLiteral(" Por Pagar"), 583, 55,
-               138, 12);
-    AddText(totals, QStringLiteral("QRLabelTotalCheques"), QStringLiteral("Total Cheques:"), 60,
-            79);
-    AddText(totals, QStringLiteral("QRLabelTotalND"), QStringLiteral("Total Notas de Débito:"), 60,
-            103);
-    AddText(totals, QStringLiteral("QRLabelTotalTrans"), QStringLiteral("Total Transacciones"), 60,
-            127);
-    AddAmount(totals, QStringLiteral("QELTotalCheques"), 303, 79, 137);
-    AddAmount(totals, QStringLiteral("QRLTotalChPagados"), 444, 79, 138);
-    AddAmount(totals, QStringLiteral("QRLTotalChPagar"), 585, 79, 137);
-    AddAmount(totals, QStringLiteral("QRLTotalND"), 303, 103, 137);
-    AddAmount(totals, QStringLiteral("QRLTotalNDPagados"), 444, 103, 138);
-    AddAmount(totals, QStringLiteral("QRLTotalNDPagar"), 585, 103, 137);
-    AddAmount(totals, QStringLiteral("QRLTotal2"), 303, 127, 137, 11, true);
-    AddAmount(totals, QStringLiteral("QRLTotalPagados"), 444, 127, 138, 11, true);
-    AddAmount(totals, QStringLiteral("QRLTotalPorPagar"), 585, 127, 137, 11, true);
-    AddHeading(totals, QStringLiteral("QRLabelBancoSaldo"), QStringLiteral(" Banco"), 58, 163, 193,
-               12);
-    AddHeading(totals, QStringLiteral("QRLabelCuentaSaldo"), QStringLiteral(" Numero de Cuenta"),
-               252, 163, 220, 12);
-    AddHeading(totals, QStringLiteral("QRLabelSaldo"), QStringLiteral(" Saldo"), 473, 163, 125, 12);
-    AddHeading(totals, QStringLiteral("QRLabelPagarSaldo"), QStringLiteral(" Por Pagar"), 599, 163,
-               125, 12);
+    AddBankTotalsLabels(totals, 55);
 
     QRSubDetailSaldoB = &r.addSubDetail(QStringLiteral("QRSubDetailSaldoB"), 20, TotalsBand);
-    AddText(*QRSubDetailSaldoB, QStringLiteral("QRLBanco2"), QString(), 58, 3, 193);
-    AddText(*QRSubDetailSaldoB, QStringLiteral("QRLNroCuenta2"), QString(), 252, 3, 220);
-    AddAmount(*QRSubDetailSaldoB, QStringLiteral("QRLSaldo"), 473, 3, 125);
-    AddAmount(*QRSubDetailSaldoB, QStringLiteral("QRLPagarBanco"), 599, 3, 125);
+    AddBalanceRowLabels(*QRSubDetailSaldoB);
 
     QRSubDTituloCts = &r.addSubDetail(QStringLiteral("QRSubDTituloCts"), 94);
     engine::Band& title = *QRSubDTituloCts;

@@ -107,40 +107,10 @@ void TReporteTransaccionesPendientes::layOut() {
     // The totals of the bank section, once, and the balance rows.
     TotalsBand = &r.addSubDetail(QStringLiteral("QRSubDetailTotal"), 144);
     engine::Band& totals = *TotalsBand;
-    AddHeading(totals, QStringLiteral("QRLabelTotales"), QStringLiteral(" Totales"), 303, 19, 139,
-               12);
-    AddHeading(totals, QStringLiteral("QRLabelPagados"), QStringLiteral(" Pagados"), 443, 19, 139,
-               12);
-    AddHeading(totals, QStringLiteral("QRLabelPorPagar"), QStringLiteral(" Por Pagar"), 583, 19,
-               138, 12);
-    AddText(totals, QStringLiteral("QRLabelTotalCheques"), QStringLiteral("Total Cheques:"), 60,
-            43);
-    AddText(totals, QStringLiteral("QRLabelTotalND"), QStringLiteral("Total Notas de Débito:"), 60,
-            67);
-    AddText(totals, QStringLiteral("QRLabelTotalTrans"), QStringLiteral("Total Transacciones"), 60,
-            91);
-    AddAmount(totals, QStringLiteral("QELTotalCheques"), 303, 43, 137);
-    AddAmount(totals, QStringLiteral("QRLTotalChPagados"), 444, 43, 138);
-    AddAmount(totals, QStringLiteral("QRLTotalChPagar"), 585, 43, 137);
-    AddAmount(totals, QStringLiteral("QRLTotalND"), 303, 67, 137);
-    AddAmount(totals, QStringLiteral("QRLTotalNDPagados"), 444, 67, 138);
-    AddAmount(totals, QStringLiteral("QRLTotalNDPagar"), 585, 67, 137);
-    AddAmount(totals, QStringLiteral("QRLTotal2"), 303, 91, 137, 11, true);
-    AddAmount(totals, QStringLiteral("QRLTotalPagados"), 444, 91, 138, 11, true);
-    AddAmount(totals, QStringLiteral("QRLTotalPorPagar"), 585, 91, 137, 11, true);
-    AddHeading(totals, QStringLiteral("QRLabelBancoSaldo"), QStringLiteral(" Banco"), 58, 127, 193,
-               12);
-    AddHeading(totals, QStringLiteral("QRLabelCuentaSaldo"), QStringLiteral(" Numero de Cuenta"),
-               252, 127, 220, 12);
-    AddHeading(totals, QStringLiteral("QRLabelSaldo"), QStringLiteral(" Saldo"), 473, 127, 125, 12);
-    AddHeading(totals, QStringLiteral("QRLabelPagarSaldo"), QStringLiteral(" Por Pagar"), 599, 127,
-               125, 12);
+    AddBankTotalsLabels(totals, 19);
 
     QRSubDetailSaldoB = &r.addSubDetail(QStringLiteral("QRSubDetailSaldoB"), 19, TotalsBand);
-    AddText(*QRSubDetailSaldoB, QStringLiteral("QRLBanco2"), QString(), 58, 3, 193);
-    AddText(*QRSubDetailSaldoB, QStringLiteral("QRLNroCuenta2"), QString(), 252, 3, 220);
-    AddAmount(*QRSubDetailSaldoB, QStringLiteral("QRLSaldo"), 473, 3, 125);
-    AddAmount(*QRSubDetailSaldoB, QStringLiteral("QRLPagarBanco"), 599, 3, 125);
+    AddBalanceRowLabels(*QRSubDetailSaldoB);
 
     // An accounts section: its title, each party with its documents and
     // subtotal, and the section's total.

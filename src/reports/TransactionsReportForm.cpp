@@ -99,6 +99,45 @@ bool TransactionsReportForm::BuildAccountsReportQuery(
                                              partyPrefix, pendingCode, partyName, Query2);
 }
 
+void TransactionsReportForm::AddBankTotalsLabels(engine::Band& totals, qreal top) {
+    AddHeading(totals, QStringLiteral("QRLabelTotales"), QStringLiteral(" Totales"), 303, top, 139,
+               12);
+    AddHeading(totals, QStringLiteral("QRLabelPagados"), QStringLiteral(" Pagados"), 443, top, 139,
+               12);
+    AddHeading(totals, QStringLiteral("QRLabelPorPagar"), QStringLiteral(" Por Pagar"), 583, top,
+               138, 12);
+    AddText(totals, QStringLiteral("QRLabelTotalCheques"), QStringLiteral("Total Cheques:"), 60,
+            top + 24);
+    AddText(totals, QStringLiteral("QRLabelTotalND"), QStringLiteral("Total Notas de Débito:"), 60,
+            top + 48);
+    AddText(totals, QStringLiteral("QRLabelTotalTrans"), QStringLiteral("Total Transacciones"), 60,
+            top + 72);
+    AddAmount(totals, QStringLiteral("QELTotalCheques"), 303, top + 24, 137);
+    AddAmount(totals, QStringLiteral("QRLTotalChPagados"), 444, top + 24, 138);
+    AddAmount(totals, QStringLiteral("QRLTotalChPagar"), 585, top + 24, 137);
+    AddAmount(totals, QStringLiteral("QRLTotalND"), 303, top + 48, 137);
+    AddAmount(totals, QStringLiteral("QRLTotalNDPagados"), 444, top + 48, 138);
+    AddAmount(totals, QStringLiteral("QRLTotalNDPagar"), 585, top + 48, 137);
+    AddAmount(totals, QStringLiteral("QRLTotal2"), 303, top + 72, 137, 11, true);
+    AddAmount(totals, QStringLiteral("QRLTotalPagados"), 444, top + 72, 138, 11, true);
+    AddAmount(totals, QStringLiteral("QRLTotalPorPagar"), 585, top + 72, 137, 11, true);
+    AddHeading(totals, QStringLiteral("QRLabelBancoSaldo"), QStringLiteral(" Banco"), 58, top + 108,
+               193, 12);
+    AddHeading(totals, QStringLiteral("QRLabelCuentaSaldo"), QStringLiteral(" Numero de Cuenta"),
+               252, top + 108, 220, 12);
+    AddHeading(totals, QStringLiteral("QRLabelSaldo"), QStringLiteral(" Saldo"), 473, top + 108,
+               125, 12);
+    AddHeading(totals, QStringLiteral("QRLabelPagarSaldo"), QStringLiteral(" Por Pagar"), 599,
+               top + 108, 125, 12);
+}
+
+void TransactionsReportForm::AddBalanceRowLabels(engine::Band& row) {
+    AddText(row, QStringLiteral("QRLBanco2"), QString(), 58, 3, 193);
+    AddText(row, QStringLiteral("QRLNroCuenta2"), QString(), 252, 3, 220);
+    AddAmount(row, QStringLiteral("QRLSaldo"), 473, 3, 125);
+    AddAmount(row, QStringLiteral("QRLPagarBanco"), 599, 3, 125);
+}
+
 bool TransactionsReportForm::Prepare(engine::PageStore& store) {
     Run.Report = &m_report;
     bool done = false;

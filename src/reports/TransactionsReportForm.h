@@ -84,6 +84,11 @@ protected:
                             qreal top, qreal width, int size = 11,
                             engine::Align align = engine::Align::Left);
 
+    // The bank section's totals by kind and status, from `top` down, with the
+    // headings of the balance rows; and a balance row's labels.
+    void AddBankTotalsLabels(engine::Band& totals, qreal top);
+    void AddBalanceRowLabels(engine::Band& row);
+
     // Once the bands and labels are laid out: the events of both reports.
     void WireEvents();
 
