@@ -69,15 +69,7 @@ void TReporteTransVencimiento::layOut() {
                392, 50, 375);
 
     TitleBand1 = &r.addTitle(QStringLiteral("TitleBand1"), 87);
-    AddText(*TitleBand1, QStringLiteral("LNombreEmpresa"), QString(), 3, 16, 560, 16, true);
-    AddText(*TitleBand1, QStringLiteral("QRLabelRIF"), QStringLiteral("R.I.F:"), 3, 44);
-    AddText(*TitleBand1, QStringLiteral("LRIFEmpresa"), QString(), 45, 44, 90);
-    AddText(*TitleBand1, QStringLiteral("QRLabelNIT"), QStringLiteral("N.I.T:"), 140, 44);
-    AddText(*TitleBand1, QStringLiteral("LNITEmpresa"), QString(), 182, 44, 150);
-    AddText(*TitleBand1, QStringLiteral("LDireccion"), QString(), 3, 69, 560, 12);
-    AddText(*TitleBand1, QStringLiteral("QRSysData1"), QString(), 644, 16);
-    AddText(*TitleBand1, QStringLiteral("QRSysData2"), QString(), 644, 40);
-    AddText(*TitleBand1, QStringLiteral("QRSysData3"), QString(), 644, 64);
+    AddCompanyTitleLabels(*TitleBand1, 3, 644);
 
     ChildBandTituloTransP = &r.addChild(*TitleBand1, QStringLiteral("ChildBandTituloTransP"), 105);
     engine::Band& child = *ChildBandTituloTransP;

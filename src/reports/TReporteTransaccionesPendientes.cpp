@@ -48,15 +48,7 @@ void TReporteTransaccionesPendientes::layOut() {
 
     // Once, at the top of the first page.
     TitleBand1 = &r.addTitle(QStringLiteral("TitleBand1"), 87);
-    AddText(*TitleBand1, QStringLiteral("LNombreEmpresa"), QString(), 15, 16, 560, 16, true);
-    AddText(*TitleBand1, QStringLiteral("QRLabelRIF"), QStringLiteral("R.I.F:"), 15, 44);
-    AddText(*TitleBand1, QStringLiteral("LRIFEmpresa"), QString(), 57, 44, 90);
-    AddText(*TitleBand1, QStringLiteral("QRLabelNIT"), QStringLiteral("N.I.T:"), 152, 44);
-    AddText(*TitleBand1, QStringLiteral("LNITEmpresa"), QString(), 194, 44, 150);
-    AddText(*TitleBand1, QStringLiteral("LDireccion"), QString(), 15, 69, 560, 12);
-    AddText(*TitleBand1, QStringLiteral("QRSysData1"), QString(), 583, 16);
-    AddText(*TitleBand1, QStringLiteral("QRSysData2"), QString(), 583, 40);
-    AddText(*TitleBand1, QStringLiteral("QRSysData3"), QString(), 583, 64);
+    AddCompanyTitleLabels(*TitleBand1, 15, 583);
 
     // The bank section's title, after the title band.
     ChildBandTituloTransP = &r.addChild(*TitleBand1, QStringLiteral("ChildBandTituloTransP"), 104);

@@ -99,6 +99,18 @@ bool TransactionsReportForm::BuildAccountsReportQuery(
                                              partyPrefix, pendingCode, partyName, Query2);
 }
 
+void TransactionsReportForm::AddCompanyTitleLabels(engine::Band& title, qreal left, qreal systemX) {
+    AddText(title, QStringLiteral("LNombreEmpresa"), QString(), left, 16, 560, 16, true);
+    AddText(title, QStringLiteral("QRLabelRIF"), QStringLiteral("R.I.F:"), left, 44);
+    AddText(title, QStringLiteral("LRIFEmpresa"), QString(), left + 42, 44, 90);
+    AddText(title, QStringLiteral("QRLabelNIT"), QStringLiteral("N.I.T:"), left + 137, 44);
+    AddText(title, QStringLiteral("LNITEmpresa"), QString(), left + 179, 44, 150);
+    AddText(title, QStringLiteral("LDireccion"), QString(), left, 69, 560, 12);
+    AddText(title, QStringLiteral("QRSysData1"), QString(), systemX, 16);
+    AddText(title, QStringLiteral("QRSysData2"), QString(), systemX, 40);
+    AddText(title, QStringLiteral("QRSysData3"), QString(), systemX, 64);
+}
+
 void TransactionsReportForm::AddBankTotalsLabels(engine::Band& totals, qreal top) {
     AddHeading(totals, QStringLiteral("QRLabelTotales"), QStringLiteral(" Totales"), 303, top, 139,
                12);

@@ -84,6 +84,9 @@ protected:
                             qreal top, qreal width, int size = 11,
                             engine::Align align = engine::Align::Left);
 
+    // The company's name, R.I.F., N.I.T. and address from `left`, and the
+    // date, time and page number at `systemX`, on the title band.
+    void AddCompanyTitleLabels(engine::Band& title, qreal left, qreal systemX);
     // The bank section's totals by kind and status, from `top` down, with the
     // headings of the balance rows; and a balance row's labels.
     void AddBankTotalsLabels(engine::Band& totals, qreal top);
